@@ -1,0 +1,33 @@
+# The product: setup.exe and the Windows-side tests that run under Wine.
+add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
+set(STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+set(JPEG_PREFIX ${CMAKE_BINARY_DIR}/deps/libjpeg)
+execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg.sh ${JPEG_PREFIX}
+                RESULT_VARIABLE jpeg_result)
+if(NOT jpeg_result EQUAL 0)
+  message(FATAL_ERROR "libjpeg-turbo could not be cross-built")
+endif()
+add_library(jpeg STATIC IMPORTED)
+set_target_properties(jpeg PROPERTIES
+  IMPORTED_LOCATION ${JPEG_PREFIX}/lib/libjpeg.a
+  INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
+
+# Window code of every directory, linked into setup.exe and the GUI tests.
+add_library(setup_ui STATIC)
+target_include_directories(setup_ui PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(setup_ui PUBLIC setup_core jpeg
+  comctl32 comdlg32 gdi32 user32 rasapi32 vfw32 advapi32 kernel32)
+
+add_subdirectory(platform)
+add_subdirectory(app)
+add_subdirectory(wizard)
+add_subdirectory(install)
+add_subdirectory(resources)
+
+add_executable(setup WIN32 platform/WinMain.cpp $<TARGET_OBJECTS:setup_resources>)
+target_link_libraries(setup PRIVATE setup_ui)
+target_link_options(setup PRIVATE ${STATIC_LINK} -mwindows)
+
+add_subdirectory(tools)
+add_subdirectory(tests)

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Cross-builds libjpeg-turbo for mingw (i686) from Debian's source package and
+# caches the static library in the build tree: usage build-libjpeg.sh PREFIX
+set -euo pipefail
+prefix=$(realpath -m "$1")
+[ -f "$prefix/lib/libjpeg.a" ] && exit 0
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+work="$prefix.src"
+rm -rf "$work" && mkdir -p "$work"
+(cd "$work" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1) || {
+  echo "build-libjpeg: apt-get source libjpeg-turbo failed (run scripts/install-deps.sh)" >&2
+  exit 1
+}
+src=$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
+cmake -S "$src" -B "$work/build" -G Ninja -Wno-dev \
+  -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF >/dev/null
+cmake --build "$work/build" --target install >/dev/null
+rm -rf "$work"
+echo "build-libjpeg: libjpeg-turbo installed in $prefix"
