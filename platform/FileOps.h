@@ -1,0 +1,44 @@
+// The seam through which the package engine and the packer reach the disk.
+// Tests put a fake behind it to watch waits and deletes and to make creates,
+// deletes and renames fail.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class FileOps {
+ public:
+  static constexpr int kNoFile = -1;
+
+  virtual ~FileOps() = default;
+
+  // Binary handles; kNoFile when the file cannot be opened.
+  virtual int OpenRead(const std::string& name) = 0;
+  // Created or truncated, readable and writable.
+  virtual int Create(const std::string& name) = 0;
+  // Bytes read (fewer than asked only at the end), or -1 on error.
+  virtual long Read(int file, void* buffer, size_t size) = 0;
+  // True when every byte was written.
+  virtual bool Write(int file, const void* data, size_t size) = 0;
+  virtual void Close(int file) = 0;
+
+  virtual bool Delete(const std::string& name) = 0;
+  // MoveFileA semantics: fails when `to` already exists.
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // Size in bytes, or -1 when there is no such file. Works on files that
+  // another program holds open.
+  virtual long long Size(const std::string& name) = 0;
+  // Names of the plain files in a folder ("" is the folder itself).
+  virtual std::vector<std::string> List(const std::string& folder) = 0;
+  virtual void Wait(unsigned milliseconds) = 0;
+
+  bool Exists(const std::string& name) { return Size(name) >= 0; }
+};
+
+// The disk, names relative to the current folder.
+FileOps& RealFileOps();
+// The disk, names relative to `folder`.
+std::unique_ptr<FileOps> FolderFileOps(const std::string& folder);
