@@ -1,0 +1,15 @@
+// The operating-system family, behind a seam so that both families can be
+// tested on one machine.
+#pragma once
+
+#include "platform/Win32.h"
+
+class SystemVersion {
+ public:
+  virtual ~SystemVersion() = default;
+  virtual BOOL GetVersionEx(OSVERSIONINFOA* info) = 0;
+};
+
+SystemVersion& GetSystemVersion();
+// nullptr restores the system's.
+void SetSystemVersionForTesting(SystemVersion* version);

@@ -1,0 +1,28 @@
+// Starts a program of ours as a separate process, for black-box tests.
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+
+namespace ui {
+
+class Process {
+ public:
+  // Starts `commandLine` in `folder`; throws ui::Failure when it cannot.
+  Process(const std::string& commandLine, const std::string& folder);
+  ~Process();
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  DWORD Id() const { return m_info.dwProcessId; }
+  // The exit code; throws ui::Failure when the process runs on past the
+  // time-out.
+  DWORD WaitExit(int timeoutMs = 10000);
+  bool HasExited() const { return WaitForSingleObject(m_info.hProcess, 0) == WAIT_OBJECT_0; }
+
+ private:
+  PROCESS_INFORMATION m_info;
+};
+
+}  // namespace ui
