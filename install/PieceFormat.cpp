@@ -1,0 +1,127 @@
+#include "install/PieceFormat.h"
+
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (Upper(a[i]) != Upper(b[i])) return false;
+  }
+  return true;
+}
+
+bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// "<prefix><digits>.cab" in any case: joining onto it would overwrite a piece
+// that the join has yet to read or delete.
+bool IsPieceOf(std::string_view name, std::string_view prefix) {
+  constexpr std::string_view kExtension = ".cab";
+  if (name.size() <= prefix.size() + kExtension.size()) return false;
+  if (!EqualNoCase(name.substr(0, prefix.size()), prefix)) return false;
+  if (!EqualNoCase(name.substr(name.size() - kExtension.size()), kExtension)) return false;
+  const std::string_view number =
+      name.substr(prefix.size(), name.size() - prefix.size() - kExtension.size());
+  for (char c : number) {
+    if (!IsDigit(static_cast<uint8_t>(c))) return false;
+  }
+  return true;
+}
+
+// Windows drops trailing dots and blanks of a path part, so such a part would
+// name another file than the one checked ("..", "temp.cab." and "a " alike).
+const char* PartProblem(std::string_view part) {
+  if (part == "..") return "climbs out of the folder with \"..\"";
+  if (part.empty()) return "has an empty path part";
+  if (part.back() == '.' || part.back() == ' ') return "has a path part ending in a dot or a blank";
+  return nullptr;
+}
+
+}  // namespace
+
+std::string PieceName(const std::string& prefix, int number) {
+  const int length = std::snprintf(nullptr, 0, "%s%d.cab", prefix.c_str(), number);
+  std::string name(static_cast<size_t>(length) + 1, '\0');
+  std::snprintf(&name[0], name.size(), "%s%d.cab", prefix.c_str(), number);
+  name.resize(static_cast<size_t>(length));
+  return name;
+}
+
+int32_t ReadDecimal(const uint8_t* text, size_t size) {
+  size_t i = 0;
+  while (i < size && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  bool negative = false;
+  if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  int64_t value = 0;
+  constexpr int64_t kLimit = static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1;
+  for (; i < size && IsDigit(text[i]); ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > kLimit) value = kLimit;
+  }
+  if (negative) return static_cast<int32_t>(-value);
+  return static_cast<int32_t>(value == kLimit ? kLimit - 1 : value);
+}
+
+PackageHeader ReadHeader(const uint8_t* bytes) {
+  return PackageHeader{ReadDecimal(bytes, kVersionFieldSize),
+                       ReadDecimal(bytes + kVersionFieldSize, kHeaderReadSize - kVersionFieldSize)};
+}
+
+uint32_t GetLittleEndian32(const uint8_t* bytes) {
+  return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+         static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+void PutLittleEndian32(uint8_t* bytes, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+uint32_t ChunkChecksum(const uint8_t* chunk, size_t length) {
+  uint32_t sum = 0;
+  size_t i = 0;
+  for (; i + 4 <= length; i += 4) sum += GetLittleEndian32(chunk + i);
+  uint8_t last[4] = {};
+  std::memcpy(last, chunk + i, length - i);
+  return sum + GetLittleEndian32(last);
+}
+
+size_t NameFieldLength(const uint8_t* field) {
+  return strnlen(reinterpret_cast<const char*>(field), kNameFieldSize);
+}
+
+const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
+  if (name.empty()) return "is empty";
+  if (name.size() > kMaxNameLength) return "is longer than 39 characters";
+  if (IsSeparator(name.front())) return "is absolute or a network path";
+  if (name.find(':') != std::string_view::npos) return "names a drive or a stream (\":\")";
+  for (char c : name) {
+    if (static_cast<uint8_t>(c) < ' ' || std::strchr("<>\"|?*", c)) {
+      return "holds a character that a file name cannot hold";
+    }
+  }
+  for (size_t start = 0;;) {
+    size_t end = start;
+    while (end < name.size() && !IsSeparator(name[end])) ++end;
+    if (const char* problem = PartProblem(name.substr(start, end - start))) return problem;
+    if (end == name.size()) break;
+    start = end + 1;
+  }
+  if (EqualNoCase(name, kStagingFileName)) return "is the staging file \"temp.cab\"";
+  if (IsPieceOf(name, prefix)) return "is a piece of the package itself";
+  return nullptr;
+}
+
+bool IsHtmlName(std::string_view name) {
+  constexpr std::string_view kHtml = ".HTM";
+  for (size_t i = 0; i + kHtml.size() <= name.size(); ++i) {
+    if (EqualNoCase(name.substr(i, kHtml.size()), kHtml)) return true;
+  }
+  return false;
+}
