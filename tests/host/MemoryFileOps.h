@@ -1,0 +1,47 @@
+// An in-memory folder behind the FileOps seam: tests and fuzz targets arrange
+// files, make single operations fail and read back exactly what is left.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/FileOps.h"
+
+class MemoryFileOps : public FileOps {
+ public:
+  std::map<std::string, std::string> files;
+  // Names whose create or rename (as target) fails, as when another program
+  // holds the file or the folder is read-only.
+  std::set<std::string> failCreate;
+  std::set<std::string> failRenameTo;
+  // Names whose next so many deletes fail, as while another program holds them.
+  std::map<std::string, int> failDelete;
+  // Size at which every write fails, as on a full disk.
+  size_t writeLimit = static_cast<size_t>(-1);
+  std::vector<unsigned> waits;
+  std::vector<std::string> deleteAttempts;
+
+  int OpenRead(const std::string& name) override;
+  int Create(const std::string& name) override;
+  long Read(int file, void* buffer, size_t size) override;
+  bool Write(int file, const void* data, size_t size) override;
+  void Close(int file) override;
+  bool Delete(const std::string& name) override;
+  bool Rename(const std::string& from, const std::string& to) override;
+  long long Size(const std::string& name) override;
+  std::vector<std::string> List(const std::string& folder) override;
+  void Wait(unsigned milliseconds) override { waits.push_back(milliseconds); }
+
+  size_t OpenCount() const { return open_.size(); }
+
+ private:
+  struct Open {
+    std::string name;
+    size_t position = 0;
+    bool writable = false;
+  };
+  std::map<int, Open> open_;
+  int next_ = 3;
+};
