@@ -3,6 +3,16 @@
 #include "platform/WinApp.h"
 
 namespace {
+// The leading fields of an extended dialog template, which no header
+// declares.
+struct DLGTEMPLATEEX_HEAD {
+  WORD dlgVer;
+  WORD signature;
+  DWORD helpID;
+  DWORD exStyle;
+  DWORD style;
+};
+
 // The sheet being created; modal sheets never nest, and the creation
 // callback carries no context of its own.
 CPropertySheet* g_creatingSheet = nullptr;
@@ -61,8 +71,18 @@ CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT startPage
   m_psh.nStartPage = startPage;
 }
 
-int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT msg, LPARAM) {
-  if (msg == PSCB_INITIALIZED && g_creatingSheet) g_creatingSheet->m_hWnd = window;
+int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT msg, LPARAM lp) {
+  if (msg == PSCB_PRECREATE) {
+    // Centred like every other dialog of the setup, rather than at the
+    // corner of the screen where the title is painted.
+    auto* words = reinterpret_cast<WORD*>(lp);
+    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+    DWORD* style = extended ? &reinterpret_cast<DLGTEMPLATEEX_HEAD*>(lp)->style
+                            : &reinterpret_cast<DLGTEMPLATE*>(lp)->style;
+    *style |= DS_CENTER;
+  } else if (msg == PSCB_INITIALIZED && g_creatingSheet) {
+    g_creatingSheet->m_hWnd = window;
+  }
   return 0;
 }
 

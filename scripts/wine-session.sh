@@ -57,15 +57,16 @@ ENV
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null
     wineserver -w
-    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-    # Debian's Wine does not load its own fonts; MS Sans Serif and Marlett
-    # must be there for the dialogs to have their classic metrics.
-    ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
     wineserver -w
     touch "$WINEPREFIX/.ready"
   fi
+  # Debian's Wine does not load its own fonts; MS Sans Serif and Marlett
+  # must be there for the dialogs to have their classic metrics.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -d /usr/share/wine/fonts ] || { echo "wine-session: fonts-wine is missing" >&2; exit 1; }
+  for font in /usr/share/wine/fonts/*; do ln -sf "$font" "$fonts/"; done
   # Background processes must not inherit a test runner's pipes.
   (wineserver -p >/dev/null 2>&1 </dev/null &)
   wine cmd /c exit 0 >/dev/null 2>&1 </dev/null

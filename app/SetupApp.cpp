@@ -1,0 +1,54 @@
+#include "app/SetupApp.h"
+
+#include <cstring>
+
+#include "app/SetupConfig.h"
+#include "app/SetupDlg.h"
+#include "install/PackingMode.h"
+#include "install/UpdateMode.h"
+#include "platform/Profile.h"
+
+CSetupApp theApp;
+
+CSetupApp::CSetupApp() : SetupState() {}
+
+BOOL CSetupApp::InitInstance() {
+  Enable3dControls();
+  FindSetupIni();
+  ReadBranding(*this, [this](const char* key, const char* defaultValue) {
+    return ReadProfileValue("Kq", key, defaultValue, m_szSetupIni);
+  });
+  BuildTitleFormat(*this);
+
+  switch (ChooseMode(m_lpCmdLine)) {
+    case SetupMode::Update:
+      RunUpdateMode(*this);
+      break;
+    case SetupMode::Pack:
+      RunPackingMode();
+      break;
+    case SetupMode::Install:
+      RunInstallMode();
+      break;
+  }
+  return FALSE;
+}
+
+void CSetupApp::FindSetupIni() {
+  const std::string program = ProgramPath();
+  std::string ini = ProgramIniPath(program);
+  // Only existence counts: a file named after the program wins even if it
+  // holds no branding.
+  if (!CanOpenForReading(ini.c_str())) ini = FolderIniPath(program);
+  std::strncpy(m_szSetupIni, ini.c_str(), kTextSize - 1);
+}
+
+void CSetupApp::RunInstallMode() {
+  // The distribution is expected to be the current folder; without its
+  // first piece there is nothing to install.
+  if (!CanOpenForReading("kq0.cab")) return;
+  CSetupDlg dialog(nullptr);
+  m_pMainWnd = &dialog;
+  dialog.DoModal();
+  m_pMainWnd = nullptr;
+}

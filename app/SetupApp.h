@@ -1,0 +1,19 @@
+// The application object: start-up, configuration and the choice of mode.
+#pragma once
+
+#include "app/SetupState.h"
+#include "platform/WinApp.h"
+
+class CSetupApp : public CWinApp, public SetupState {
+ public:
+  CSetupApp();
+  // Reads the configuration and runs the chosen mode; always FALSE, so the
+  // program ends when it returns.
+  BOOL InitInstance() override;
+
+ private:
+  void FindSetupIni();
+  void RunInstallMode();
+};
+
+extern CSetupApp theApp;

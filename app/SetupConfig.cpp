@@ -1,0 +1,80 @@
+#include "app/SetupConfig.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr char kTitleSuffix[] = " Setup   Ver. %d.%02d";
+
+void Store(char (&field)[kTextSize], const std::string& value) {
+  const size_t length = value.size() < kTextSize - 1 ? value.size() : kTextSize - 1;
+  std::memcpy(field, value.data(), length);
+  field[length] = '\0';
+}
+
+int ReadText(const KeyReader& read, const char* key, const char* defaultValue,
+             char (&field)[kTextSize]) {
+  Store(field, read(key, defaultValue));
+  return std::strcmp(field, defaultValue) != 0;
+}
+
+// A server key counts as given unless its value holds the placeholder; only
+// a given value is kept.
+int ReadServer(const KeyReader& read, const char* key, char (&field)[kTextSize]) {
+  std::string value = read(key, kServerPlaceholder);
+  if (value.size() > kTextSize - 1) value.resize(kTextSize - 1);
+  if (value.find(kServerPlaceholder) != std::string::npos) return 0;
+  Store(field, value);
+  return 1;
+}
+
+}  // namespace
+
+std::string ProgramIniPath(const std::string& programPath) {
+  const size_t dot = programPath.find_last_of('.');
+  return (dot == std::string::npos ? programPath : programPath.substr(0, dot)) + ".ini";
+}
+
+std::string FolderIniPath(const std::string& programPath) {
+  const size_t slash = programPath.find_last_of('\\');
+  return (slash == std::string::npos ? std::string() : programPath.substr(0, slash)) + "\\kq.ini";
+}
+
+void ReadBranding(SetupState& state, const KeyReader& read) {
+  state.m_bOemProductName =
+      ReadText(read, "OEMProductName", kDefaultProductName, state.m_szProductName);
+  state.m_bOemWebSite = ReadText(read, "OEMWebSite", kDefaultWebSite, state.m_szWebSite);
+  state.m_bOemCompanyName =
+      ReadText(read, "OEMCompanyName", kDefaultCompanyName, state.m_szCompanyName);
+  state.m_bOemInfoEmail = ReadText(read, "OEMInfoEmail", kDefaultInfoEmail, state.m_szInfoEmail);
+  state.m_bServer = ReadServer(read, "OEMServer", state.m_szServer);
+  state.m_bServerDir = ReadServer(read, "OEMServerDir", state.m_szServerDir);
+  state.m_bServerMainPage = ReadServer(read, "OEMServerMainPageName", state.m_szServerMainPage);
+  state.m_bServerMainPageM = ReadServer(read, "OEMServerMainPageNameM", state.m_szServerMainPageM);
+}
+
+void BuildTitleFormat(SetupState& state) {
+  const size_t room = kTextSize - 1 - (sizeof kTitleSuffix - 1);
+  std::string format;
+  for (const char* p = state.m_szProductName; *p; ++p) {
+    const size_t width = *p == '%' ? 2 : 1;
+    // Cut whole characters only, so a doubled percent sign stays whole.
+    if (format.size() + width > room) break;
+    format.append(width, *p);
+  }
+  format += kTitleSuffix;
+  Store(state.m_szTitleFormat, format);
+}
+
+std::string FormatTitle(const SetupState& state) {
+  char title[kTextSize];
+  std::snprintf(title, sizeof title, state.m_szTitleFormat, kVersionMajor, kVersionMinor);
+  return title;
+}
+
+SetupMode ChooseMode(const char* commandLine) {
+  if (std::strcmp(commandLine, "upgrade") == 0) return SetupMode::Update;
+  if (std::strcmp(commandLine, "split") == 0) return SetupMode::Pack;
+  return SetupMode::Install;
+}

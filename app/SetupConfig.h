@@ -1,0 +1,35 @@
+// Start-up's window-free rules: where the configuration file is, what the
+// branding keys mean, the title and the mode.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/SetupState.h"
+
+// The setup's own version, shown in the title as 1.64.
+constexpr int kVersionMajor = 1;
+constexpr int kVersionMinor = 64;
+
+// The program path with everything from its last "." replaced by ".ini".
+std::string ProgramIniPath(const std::string& programPath);
+// "\kq.ini" appended to the program's folder.
+std::string FolderIniPath(const std::string& programPath);
+
+// Reads one key of section "Kq": the value (at most 259 characters), or
+// `defaultValue` when the key is missing.
+using KeyReader = std::function<std::string(const char* key, const char* defaultValue)>;
+
+// Fills the branding fields and their flags from the configuration file.
+void ReadBranding(SetupState& state, const KeyReader& read);
+
+// The product name followed by " Setup   Ver. %d.%02d", made safe for
+// formatting: a percent sign in the name shows as itself, and a name too long
+// for the 259-character buffer is cut.
+void BuildTitleFormat(SetupState& state);
+// The title as every window shows it.
+std::string FormatTitle(const SetupState& state);
+
+enum class SetupMode { Install, Update, Pack };
+// Exact, case-sensitive comparison of the whole command-line text.
+SetupMode ChooseMode(const char* commandLine);

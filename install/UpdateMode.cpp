@@ -1,0 +1,33 @@
+#include "install/UpdateMode.h"
+
+#include <cstdio>
+#include <string>
+
+#include "app/SetupConfig.h"
+#include "install/JoinPackage.h"
+#include "install/PieceFormat.h"
+#include "platform/Profile.h"
+
+namespace {
+constexpr unsigned kStartDelayMs = 5000;
+}  // namespace
+
+void RunUpdateMode(SetupState& state, FileOps& files) {
+  // The product that started the update needs time to end and release its
+  // files.
+  files.Wait(kStartDelayMs);
+  JoinPackage("kq", state, files);
+
+  const std::string ini = FolderIniPath(ProgramPath());
+  std::snprintf(state.m_szProductIni, kTextSize, "%s", ini.c_str());
+  const std::string last = ReadProfileValue("Kq", "HelpUpgrade", "153", state.m_szProductIni);
+  state.m_nPackageVersion =
+      ReadDecimal(reinterpret_cast<const uint8_t*>(last.c_str()), last.size());
+
+  JoinPackage("ch", state, files);
+  if (state.m_nPackageVersion != 0) {
+    char version[16];
+    std::snprintf(version, sizeof version, "%ld", static_cast<long>(state.m_nPackageVersion));
+    WriteProfileValue("Kq", "HelpUpgrade", version, state.m_szProductIni);
+  }
+}

@@ -1,0 +1,9 @@
+// The update mode: joins the update pieces found in the current folder and
+// records the version of the "ch" package in the setup folder's kq.ini.
+#pragma once
+
+#include "app/SetupState.h"
+#include "platform/FileOps.h"
+
+// `files` carries the 5-second wait too, so tests can pass it over.
+void RunUpdateMode(SetupState& state, FileOps& files = RealFileOps());

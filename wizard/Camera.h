@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/PropertySheet.h"
+
+class CCamera : public CPropertyPage {
+ public:
+  CCamera();
+  BOOL OnSetActive() override;
+  BOOL OnQueryCancel() override;
+};
