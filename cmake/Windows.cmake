@@ -12,13 +12,14 @@ add_library(jpeg STATIC IMPORTED)
 set_target_properties(jpeg PROPERTIES
   IMPORTED_LOCATION ${JPEG_PREFIX}/lib/libjpeg.a
   INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
+target_link_libraries(setup_core PUBLIC jpeg)
 
 # Window code of every directory, linked into setup.exe and the GUI tests.
 # An object library: every window object, the application object among
 # them, is linked whether or not something refers to it.
 add_library(setup_ui OBJECT)
 target_include_directories(setup_ui PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(setup_ui PUBLIC setup_core jpeg
+target_link_libraries(setup_ui PUBLIC setup_core
   comctl32 comdlg32 gdi32 user32 rasapi32 vfw32 advapi32 kernel32)
 
 add_subdirectory(platform)
