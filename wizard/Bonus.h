@@ -7,4 +7,7 @@ class CBonus : public CPropertyPage {
   CBonus();
   BOOL OnSetActive() override;
   BOOL OnQueryCancel() override;
+
+  HBITMAP m_hPicture = nullptr;
+  BOOL m_bOptimized = FALSE;
 };

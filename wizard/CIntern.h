@@ -7,4 +7,13 @@ class CCIntern : public CPropertyPage {
   CCIntern();
   BOOL OnSetActive() override;
   BOOL OnQueryCancel() override;
+
+  int m_bUseDialUp = 0;
+  int m_bUseAol = 0;
+  int m_bUseLan = 0;
+  HBITMAP m_hPicture = nullptr;
+  CString m_strRasPhone;
+  CString m_strRasPassword;
+  CString m_strRasUser;
+  CString m_strProxy;
 };

@@ -7,4 +7,9 @@ class CCPassword : public CPropertyPage {
   CCPassword();
   BOOL OnSetActive() override;
   BOOL OnQueryCancel() override;
+
+  BOOL m_bMatched = FALSE;
+  HBITMAP m_hPicture = nullptr;
+  CString m_strConfirm;
+  CString m_strPassword;
 };

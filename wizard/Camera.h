@@ -7,4 +7,6 @@ class CCamera : public CPropertyPage {
   CCamera();
   BOOL OnSetActive() override;
   BOOL OnQueryCancel() override;
+
+  CString m_strCameraCount;
 };

@@ -7,4 +7,7 @@ class CWorkFolder : public CPropertyPage {
   CWorkFolder();
   BOOL OnSetActive() override;
   BOOL OnQueryCancel() override;
+
+  HBITMAP m_hPicture = nullptr;
+  CString m_strFolder;
 };

@@ -1,0 +1,13 @@
+// Folder creation and file copying for the installation and the
+// connection optimisation page.
+#pragma once
+
+// Upper-cases `path` in place and creates every folder named in it but the
+// last part (an existing folder is no error). The current drive and folder
+// are the saved drive and the setup folder again afterwards.
+void CreateFolderPath(char* path);
+
+// Copies `source` (relative to the current folder) to `destination` (a full
+// path), created or truncated; 1 on success, 0 when either file cannot be
+// opened or a read or write fails.
+int CopyBinaryFile(const char* source, const char* destination);
