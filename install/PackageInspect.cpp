@@ -1,0 +1,158 @@
+#include "install/PackageInspect.h"
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+#include "install/PieceFormat.h"
+
+namespace {
+
+bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
+
+// More than three digits run into the next field of the format.
+bool VersionFieldFits(const uint8_t* field) {
+  for (size_t i = 0; i < kVersionFieldSize; ++i) {
+    if (!IsDigit(field[i])) return true;
+  }
+  return false;
+}
+
+std::string Hex(uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(value));
+  return text;
+}
+
+class Inspection {
+ public:
+  Inspection(const std::string& prefix, FileOps& files) : prefix_(prefix), files_(files) {}
+
+  PackageReport Run(const InspectProgress& progress) {
+    if (!ReadHeaderPiece()) return report_;
+    int number = 1;
+    for (; number < report_.count; ++number) {
+      if (!files_.Exists(PieceName(prefix_, number))) {
+        Problem(number, "is missing; the header counts " + std::to_string(report_.count) +
+                            " pieces, so the join fails");
+        return report_;
+      }
+      CheckDataPiece(number);
+      if (progress) progress(number, report_.count);
+    }
+    if (files_.Exists(PieceName(prefix_, number))) {
+      Problem(number, "lies beyond the header's count of " + std::to_string(report_.count) +
+                          "; the join reads it and fails");
+    }
+    return report_;
+  }
+
+ private:
+  void Problem(int number, const std::string& text) {
+    report_.problems.push_back({number, PieceName(prefix_, number) + " " + text});
+  }
+
+  // Reads up to what the join reads; false when the piece cannot be opened.
+  long ReadPiece(int number, uint8_t* buffer, size_t size) {
+    const int file = files_.OpenRead(PieceName(prefix_, number));
+    if (file == FileOps::kNoFile) return -1;
+    const long n = files_.Read(file, buffer, size);
+    files_.Close(file);
+    return n;
+  }
+
+  bool ReadHeaderPiece() {
+    uint8_t header[kHeaderReadSize] = {};
+    if (ReadPiece(0, header, sizeof header) < 0) {
+      Problem(0, "(the header piece) cannot be read");
+      return false;
+    }
+    const PackageHeader parsed = ReadHeader(header);
+    report_.version = parsed.version;
+    report_.count = parsed.count;
+    if (!VersionFieldFits(header)) Problem(0, "holds a version of more than 3 digits");
+    if (parsed.version < 1) {
+      Problem(0, "holds version " + std::to_string(parsed.version) +
+                     "; a join reports it as a failure (0) or as a negative number");
+    }
+    if (parsed.count < 1) {
+      Problem(0, "holds piece count " + std::to_string(parsed.count) + "; at least 1 is needed");
+      return false;
+    }
+    return true;
+  }
+
+  void CheckDataPiece(int number) {
+    const long long size = files_.Size(PieceName(prefix_, number));
+    if (size > static_cast<long long>(kMaxPieceSize)) {
+      Problem(number, "is " + std::to_string(size) +
+                          " bytes; the join reads only 10048, so its end is lost");
+    }
+    std::memset(buffer_, 0, sizeof buffer_);
+    const long n = ReadPiece(number, buffer_, sizeof buffer_);
+    if (n <= static_cast<long>(kPieceOverhead)) {
+      Problem(number,
+              "is " + std::to_string(n < 0 ? 0 : n) + " bytes; a data piece holds 49 to 10048");
+      return;
+    }
+    const size_t length = static_cast<size_t>(n) - kPieceOverhead;
+    const size_t nameLength = NameFieldLength(buffer_);
+    if (nameLength == kNameFieldSize) {
+      Problem(number, "has a name field without a terminator");
+      return;
+    }
+    const std::string name(reinterpret_cast<const char*>(buffer_), nameLength);
+    if (const char* problem = TargetNameProblem(name, prefix_)) {
+      Problem(number, "names target \"" + name + "\", which " + problem);
+    }
+    CheckTrailer(number, length);
+    AddToFile(number, name, length);
+  }
+
+  void CheckTrailer(int number, size_t length) {
+    uint8_t* chunk = buffer_ + kNameFieldSize;
+    const uint32_t stored = GetLittleEndian32(chunk + length);
+    const uint8_t* versionField = chunk + length + 4;
+    const int32_t version = ReadDecimal(versionField, kVersionFieldSize);
+    if (!VersionFieldFits(versionField)) Problem(number, "holds a version of more than 3 digits");
+    if (version != report_.version) {
+      Problem(number, "holds version " + std::to_string(version) + ", the header " +
+                          std::to_string(report_.version));
+    }
+    std::memset(chunk + length, 0, kPieceTrailerSize);
+    const uint32_t sum = ChunkChecksum(chunk, length);
+    if (sum != stored) {
+      Problem(number, "has checksum " + Hex(stored) + " but its chunk sums to " + Hex(sum));
+    }
+  }
+
+  void AddToFile(int number, const std::string& name, size_t length) {
+    std::vector<PackedFile>& files = report_.files;
+    if (!files.empty() && files.back().name == name) {
+      files.back().size += static_cast<long long>(length);
+      files.back().lastPiece = number;
+      return;
+    }
+    auto earlier = firstSeen_.find(name);
+    if (earlier != firstSeen_.end()) {
+      Problem(number, "starts \"" + name + "\" again; it replaces the copy from piece " +
+                          std::to_string(earlier->second));
+    }
+    firstSeen_[name] = number;
+    files.push_back({name, static_cast<long long>(length), number, number});
+  }
+
+  const std::string prefix_;
+  FileOps& files_;
+  PackageReport report_;
+  std::map<std::string, int> firstSeen_;
+  uint8_t buffer_[kMaxPieceSize];
+};
+
+}  // namespace
+
+PackageReport InspectPackage(const std::string& prefix, FileOps& files,
+                             const InspectProgress& progress) {
+  Inspection inspection(prefix, files);
+  return inspection.Run(progress);
+}

@@ -1,0 +1,154 @@
+#include "install/PackageWriter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <set>
+
+#include "install/PieceFormat.h"
+
+namespace {
+
+struct PlannedFile {
+  std::string name;
+  long long size;
+};
+
+std::string Lowered(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+int PiecesFor(long long size) {
+  return static_cast<int>((size + kMaxChunkSize - 1) / kMaxChunkSize);
+}
+
+// Checks everything that can be checked before a byte is written.
+std::string Plan(const std::string& prefix, int version, const std::vector<std::string>& names,
+                 FileOps& source, FileOps& target, std::vector<PlannedFile>& plan, int& pieces) {
+  if (version < 1 || version > kMaxPackageVersion) {
+    return "version " + std::to_string(version) + " is not 1 to 999";
+  }
+  if (prefix.empty() || prefix.find_first_of("/\\") != std::string::npos ||
+      TargetNameProblem(PieceName(prefix, 0), "")) {
+    return "prefix \"" + prefix + "\" does not make plain piece names";
+  }
+  if (names.empty()) return "no file to pack";
+  std::set<std::string> seen;
+  pieces = 1;
+  for (const std::string& name : names) {
+    if (const char* problem = TargetNameProblem(name, prefix)) {
+      return "file name \"" + name + "\" " + problem;
+    }
+    if (!seen.insert(Lowered(name)).second) return "\"" + name + "\" is listed twice";
+    const long long size = source.Size(name);
+    if (size < 0) return "\"" + name + "\" cannot be found";
+    if (size == 0) return "\"" + name + "\" is empty; a piece carries 1 to 10000 bytes";
+    plan.push_back({name, size});
+    pieces += PiecesFor(size);
+  }
+  if (target.Exists(PieceName(prefix, pieces))) {
+    return "stale piece " + PieceName(prefix, pieces) +
+           " would follow the new pieces and fail the join; remove it";
+  }
+  return std::string();
+}
+
+bool WriteWhole(FileOps& target, const std::string& name, const uint8_t* data, size_t size) {
+  const int file = target.Create(name);
+  if (file == FileOps::kNoFile) return false;
+  const bool written = target.Write(file, data, size);
+  target.Close(file);
+  return written;
+}
+
+class PieceWriter {
+ public:
+  PieceWriter(const std::string& prefix, int version, FileOps& target)
+      : prefix_(prefix), target_(target) {
+    std::snprintf(version_, sizeof version_, "%d", version);
+  }
+
+  // Pieces next.. of one file; the error names what failed.
+  std::string WriteFile(const PlannedFile& file, FileOps& source, int& next,
+                        const std::function<void()>& written) {
+    const int in = source.OpenRead(file.name);
+    if (in == FileOps::kNoFile) return "\"" + file.name + "\" cannot be opened";
+    std::string error = CopyChunks(file, source, in, next, written);
+    uint8_t extra;
+    if (error.empty() && source.Read(in, &extra, 1) != 0) error = Changed(file);
+    source.Close(in);
+    return error;
+  }
+
+  std::string WriteHeader(int count) {
+    uint8_t header[kHeaderReadSize] = {};
+    std::memcpy(header, version_, std::strlen(version_));
+    std::snprintf(reinterpret_cast<char*>(header + kVersionFieldSize),
+                  kHeaderReadSize - kVersionFieldSize, "%d", count);
+    if (!WriteWhole(target_, PieceName(prefix_, 0), header, sizeof header)) {
+      return "cannot write " + PieceName(prefix_, 0);
+    }
+    return std::string();
+  }
+
+ private:
+  static std::string Changed(const PlannedFile& file) {
+    return "\"" + file.name + "\" changed while it was packed";
+  }
+
+  std::string CopyChunks(const PlannedFile& file, FileOps& source, int in, int& next,
+                         const std::function<void()>& written) {
+    uint8_t* chunk = piece_ + kNameFieldSize;
+    for (long long left = file.size; left > 0; ++next) {
+      const size_t length = static_cast<size_t>(std::min<long long>(left, kMaxChunkSize));
+      std::memset(piece_, 0, sizeof piece_);
+      std::memcpy(piece_, file.name.data(), file.name.size());
+      if (source.Read(in, chunk, length) != static_cast<long>(length)) return Changed(file);
+      PutLittleEndian32(chunk + length, ChunkChecksum(chunk, length));
+      std::memcpy(chunk + length + 4, version_, std::strlen(version_));
+      if (!WriteWhole(target_, PieceName(prefix_, next), piece_, kPieceOverhead + length)) {
+        return "cannot write " + PieceName(prefix_, next);
+      }
+      left -= static_cast<long long>(length);
+      written();
+    }
+    return std::string();
+  }
+
+  const std::string prefix_;
+  FileOps& target_;
+  char version_[kVersionFieldSize];
+  uint8_t piece_[kMaxPieceSize];
+};
+
+}  // namespace
+
+PackResult PackPackage(const std::string& prefix, int version,
+                       const std::vector<std::string>& names, FileOps& source, FileOps& target,
+                       const PackProgress& progress) {
+  PackResult result;
+  std::vector<PlannedFile> plan;
+  int count = 0;
+  result.error = Plan(prefix, version, names, source, target, plan, count);
+  if (!result.error.empty()) return result;
+
+  target.Delete(PieceName(prefix, 0));
+  PieceWriter writer(prefix, version, target);
+  int next = 1;
+  const auto written = [&] {
+    if (progress) progress(next, count);
+  };
+  for (const PlannedFile& file : plan) {
+    result.error = writer.WriteFile(file, source, next, written);
+    if (!result.error.empty()) return result;
+  }
+  result.error = writer.WriteHeader(count);
+  if (!result.error.empty()) return result;
+  if (progress) progress(count, count);
+  result.ok = true;
+  result.pieces = count;
+  return result;
+}
