@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "install/JoinPackage.h"
+#include "install/PackageWriter.h"
+#include "platform/FileOps.h"
+#include "tests/host/PieceBuilder.h"
+
+namespace {
+
+// A fresh folder on disk for each test, removed afterwards.
+class DiskFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/fileops-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(name));
+    path = name;
+    files = FolderFileOps(path);
+  }
+  void TearDown() override { std::system(("rm -rf '" + path + "'").c_str()); }
+
+  void Put(const std::string& name, const std::string& content) {
+    std::ofstream(path + "/" + name, std::ios::binary) << content;
+  }
+  std::string Get(const std::string& name) {
+    std::ifstream in(path + "/" + name, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+  }
+
+  std::string path;
+  std::unique_ptr<FileOps> files;
+};
+
+TEST_F(DiskFolder, WritesAndReadsBinaryData) {
+  const std::string data = Bytes(70000, 3);
+  const int out = files->Create("a.bin");
+  ASSERT_NE(FileOps::kNoFile, out);
+  EXPECT_TRUE(files->Write(out, data.data(), data.size()));
+  files->Close(out);
+  EXPECT_EQ(data, Get("a.bin"));
+  EXPECT_EQ(70000, files->Size("a.bin"));
+
+  std::string back(80000, '\0');
+  const int in = files->OpenRead("a.bin");
+  ASSERT_NE(FileOps::kNoFile, in);
+  EXPECT_EQ(70000, files->Read(in, &back[0], back.size()));
+  EXPECT_EQ(0, files->Read(in, &back[0], back.size()));
+  files->Close(in);
+  EXPECT_EQ(data, back.substr(0, 70000));
+}
+
+TEST_F(DiskFolder, CreateTruncates) {
+  Put("a.txt", "long old content");
+  const int out = files->Create("a.txt");
+  files->Write(out, "new", 3);
+  files->Close(out);
+  EXPECT_EQ("new", Get("a.txt"));
+}
+
+TEST_F(DiskFolder, RenameRefusesAnExistingTargetLikeMoveFile) {
+  Put("from.txt", "from");
+  Put("to.txt", "to");
+  EXPECT_FALSE(files->Rename("from.txt", "to.txt"));
+  EXPECT_EQ("to", Get("to.txt"));
+  EXPECT_TRUE(files->Delete("to.txt"));
+  EXPECT_TRUE(files->Rename("from.txt", "to.txt"));
+  EXPECT_EQ("from", Get("to.txt"));
+  EXPECT_FALSE(files->Exists("from.txt"));
+}
+
+TEST_F(DiskFolder, MissingFilesFailQuietly) {
+  EXPECT_EQ(FileOps::kNoFile, files->OpenRead("none"));
+  EXPECT_FALSE(files->Delete("none"));
+  EXPECT_FALSE(files->Rename("none", "other"));
+  EXPECT_EQ(-1, files->Size("none"));
+  EXPECT_FALSE(files->Exists("none"));
+}
+
+TEST_F(DiskFolder, ListsPlainFilesOnly) {
+  Put("b.html", "");
+  Put("a.gif", "");
+  ASSERT_EQ(0, std::system(("mkdir '" + path + "/sub'").c_str()));
+  Put("sub/c.txt", "");
+  std::vector<std::string> names = files->List("");
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ((std::vector<std::string>{"a.gif", "b.html"}), names);
+  EXPECT_EQ((std::vector<std::string>{"c.txt"}), files->List("sub"));
+}
+
+TEST_F(DiskFolder, PackedPackageJoinsOnDisk) {
+  const std::string exe = Bytes(123457, 8);
+  Put("kq.exe", exe);
+  const std::unique_ptr<FileOps> out = FolderFileOps(path + "/out");
+  ASSERT_EQ(0, std::system(("mkdir '" + path + "/out'").c_str()));
+  ASSERT_TRUE(PackPackage("kq", 153, {"kq.exe"}, *files, *out).ok);
+
+  Put("out/kq.exe", "previous version");
+  SetupState state;
+  std::memset(&state, 0, sizeof state);
+  EXPECT_EQ(153, JoinPackage("kq", state, *out));
+  EXPECT_EQ(exe, Get("out/kq.exe"));
+  EXPECT_EQ((std::vector<std::string>{"kq.exe"}), out->List(""));
+}
+
+}  // namespace
