@@ -6,6 +6,13 @@
 
 namespace ui {
 
+std::string WindowsPath(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
 Process::Process(const std::string& commandLine, const std::string& folder) : m_info() {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -15,7 +22,6 @@ Process::Process(const std::string& commandLine, const std::string& folder) : m_
                       &startup, &m_info))
     throw Failure("cannot start \"" + commandLine + "\" in " + folder + " (error " +
                   std::to_string(GetLastError()) + ")");
-  WaitForInputIdle(m_info.hProcess, 5000);
 }
 
 Process::~Process() {

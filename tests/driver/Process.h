@@ -7,6 +7,9 @@
 
 namespace ui {
 
+// The Windows name of a Linux path, as Wine maps the root to drive Z:.
+std::string WindowsPath(const std::string& unixPath);
+
 class Process {
  public:
   // Starts `commandLine` in `folder`; throws ui::Failure when it cannot.
