@@ -9,7 +9,6 @@
 namespace ui {
 namespace {
 
-constexpr int kPollMs = 20;
 // The static that carries a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
 
@@ -66,16 +65,6 @@ const char* ButtonName(WizardButton button) {
 }
 
 }  // namespace
-
-template <class Condition>
-bool Driver::WaitFor(Condition condition, int timeoutMs) const {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (condition()) return true;
-    if (static_cast<int>(GetTickCount() - start) >= timeoutMs) return false;
-    Sleep(kPollMs);
-  }
-}
 
 std::vector<HWND> Driver::TopWindows() const {
   TopSearch search{m_processId, {}};

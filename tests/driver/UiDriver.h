@@ -16,6 +16,7 @@ struct Failure : std::runtime_error {
 };
 
 constexpr int kTimeoutMs = 5000;
+constexpr int kPollMs = 20;
 
 // Wizard buttons, as PSM_PRESSBUTTON and the sheet's child ids know them.
 enum class WizardButton { Back, Next, Finish, Cancel };
@@ -75,12 +76,26 @@ class Driver {
 
   // The window that has the keyboard focus on the given window's thread.
   static HWND Focus(HWND window);
+  // Waits until `condition` holds; throws naming `what` when it does not.
+  template <class Condition>
+  void WaitUntil(Condition condition, const std::string& what, int timeoutMs = kTimeoutMs) const {
+    if (!WaitFor(condition, timeoutMs))
+      throw Failure(what + " not seen within " + std::to_string(timeoutMs) + " ms");
+  }
+
   // Lets the window's thread work off what was posted to it so far.
   static void Sync(HWND window);
 
  private:
   template <class Condition>
-  bool WaitFor(Condition condition, int timeoutMs) const;
+  static bool WaitFor(Condition condition, int timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+      if (condition()) return true;
+      if (static_cast<int>(GetTickCount() - start) >= timeoutMs) return false;
+      Sleep(kPollMs);
+    }
+  }
 
   DWORD m_processId;
 };
