@@ -1,6 +1,6 @@
 #include "app/SetupApp.h"
 
-#include <cstring>
+#include <cstdio>
 
 #include "app/SetupConfig.h"
 #include "app/SetupDlg.h"
@@ -14,12 +14,7 @@ CSetupApp::CSetupApp() : SetupState() {}
 
 BOOL CSetupApp::InitInstance() {
   Enable3dControls();
-  FindSetupIni();
-  ReadBranding(*this, [this](const char* key, const char* defaultValue) {
-    return ReadProfileValue("Kq", key, defaultValue, m_szSetupIni);
-  });
-  BuildTitleFormat(*this);
-
+  ReadConfiguration();
   switch (ChooseMode(m_lpCmdLine)) {
     case SetupMode::Update:
       RunUpdateMode(*this);
@@ -34,13 +29,21 @@ BOOL CSetupApp::InitInstance() {
   return FALSE;
 }
 
+void CSetupApp::ReadConfiguration() {
+  FindSetupIni();
+  ReadBranding(*this, [this](const char* key, const char* defaultValue) {
+    return ReadProfileValue("Kq", key, defaultValue, m_szSetupIni);
+  });
+  BuildTitleFormat(*this);
+}
+
 void CSetupApp::FindSetupIni() {
   const std::string program = ProgramPath();
   std::string ini = ProgramIniPath(program);
   // Only existence counts: a file named after the program wins even if it
   // holds no branding.
   if (!CanOpenForReading(ini.c_str())) ini = FolderIniPath(program);
-  std::strncpy(m_szSetupIni, ini.c_str(), kTextSize - 1);
+  std::snprintf(m_szSetupIni, kTextSize, "%s", ini.c_str());
 }
 
 void CSetupApp::RunInstallMode() {

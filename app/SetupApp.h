@@ -10,6 +10,9 @@ class CSetupApp : public CWinApp, public SetupState {
   // Reads the configuration and runs the chosen mode; always FALSE, so the
   // program ends when it returns.
   BOOL InitInstance() override;
+  // Finds the configuration file beside the program and reads the branding
+  // and the title from it.
+  void ReadConfiguration();
 
  private:
   void FindSetupIni();
