@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++-mingw-w64-i686 mingw-w64-tools
-  wine wine64 wine32:i386 fonts-wine xvfb x11-utils imagemagick
+  wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb x11-utils imagemagick
   cmake ninja-build nasm googletest dpkg-dev clang libclang-rt-14-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs
 )

@@ -54,13 +54,16 @@ ENV
   for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
   xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "wine-session: Xvfb did not start" >&2; exit 1; }
 
-  if [ ! -f "$WINEPREFIX/.ready" ]; then
+  if [ ! -f "$WINEPREFIX/.ready-v2" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null
     wineserver -w
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+    # Arial is not shipped with Wine; its metric twin stands in for it.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
+      >/dev/null 2>&1 </dev/null
     wineserver -w
-    touch "$WINEPREFIX/.ready"
+    touch "$WINEPREFIX/.ready-v2"
   fi
   # Debian's Wine does not load its own fonts; MS Sans Serif and Marlett
   # must be there for the dialogs to have their classic metrics.
