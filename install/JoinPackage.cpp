@@ -80,6 +80,8 @@ Outcome Join::Run() {
 Join::Step Join::JoinPiece(int number, int piece) {
   std::memset(buffer_, 0, sizeof buffer_);
   const long n = files_.Read(piece, buffer_, sizeof buffer_);
+  // A piece that cannot be read, or whose name field has no end, is not
+  // deleted: it may read on a later try, and it is evidence.
   if (n < 0) return Fail(piece);
   if (n <= static_cast<long>(kPieceOverhead)) return FailDeleting(number, piece);
   const size_t length = static_cast<size_t>(n) - kPieceOverhead;
