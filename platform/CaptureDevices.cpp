@@ -1,5 +1,7 @@
 #include "platform/CaptureDevices.h"
 
+#include "platform/Seam.h"
+
 #include <vfw.h>
 
 namespace {
@@ -18,11 +20,11 @@ class SystemCaptureDevices : public CaptureDevices {
   }
 };
 
-SystemCaptureDevices g_system;
-CaptureDevices* g_current = &g_system;
 }  // namespace
 
-CaptureDevices& GetCaptureDevices() { return *g_current; }
-void SetCaptureDevicesForTesting(CaptureDevices* devices) {
-  g_current = devices ? devices : &g_system;
+using CaptureDevicesSeam = Seam<CaptureDevices, SystemCaptureDevices>;
+
+CaptureDevices& GetCaptureDevices() { return CaptureDevicesSeam::Get(); }
+void SetCaptureDevicesForTesting(CaptureDevices* replacement) {
+  CaptureDevicesSeam::Set(replacement);
 }

@@ -1,5 +1,7 @@
 #include "platform/Phonebook.h"
 
+#include "platform/Seam.h"
+
 namespace {
 class SystemPhonebook : public Phonebook {
  public:
@@ -11,9 +13,9 @@ class SystemPhonebook : public Phonebook {
   }
 };
 
-SystemPhonebook g_system;
-Phonebook* g_current = &g_system;
 }  // namespace
 
-Phonebook& GetPhonebook() { return *g_current; }
-void SetPhonebookForTesting(Phonebook* phonebook) { g_current = phonebook ? phonebook : &g_system; }
+using PhonebookSeam = Seam<Phonebook, SystemPhonebook>;
+
+Phonebook& GetPhonebook() { return PhonebookSeam::Get(); }
+void SetPhonebookForTesting(Phonebook* replacement) { PhonebookSeam::Set(replacement); }

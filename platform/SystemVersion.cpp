@@ -1,16 +1,16 @@
 #include "platform/SystemVersion.h"
 
+#include "platform/Seam.h"
+
 namespace {
 class RealSystemVersion : public SystemVersion {
  public:
   BOOL GetVersionEx(OSVERSIONINFOA* info) override { return GetVersionExA(info); }
 };
 
-RealSystemVersion g_system;
-SystemVersion* g_current = &g_system;
 }  // namespace
 
-SystemVersion& GetSystemVersion() { return *g_current; }
-void SetSystemVersionForTesting(SystemVersion* version) {
-  g_current = version ? version : &g_system;
-}
+using SystemVersionSeam = Seam<SystemVersion, RealSystemVersion>;
+
+SystemVersion& GetSystemVersion() { return SystemVersionSeam::Get(); }
+void SetSystemVersionForTesting(SystemVersion* replacement) { SystemVersionSeam::Set(replacement); }
