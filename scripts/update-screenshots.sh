@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Turns the screenshots that the tests and the demo saved (BMP, in the build
+# tree) into the PNG files the README shows.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${SETUP_BUILD_DIR:-$root/build}
+mkdir -p "$root/docs/screenshots"
+for shot in "$build"/screenshots/*.bmp; do
+  [ -e "$shot" ] || continue
+  convert "$shot" "$root/docs/screenshots/$(basename "${shot%.bmp}").png"
+done
