@@ -3,6 +3,7 @@
 # build tree (fonts linked in, virtual desktop on) and a persistent
 # wineserver detached from any caller's pipes.
 #   wine-session.sh up BUILD_DIR     start it; prints the environment file
+#                                    (WINE_SESSION_DISPLAY=:N uses that display)
 #   wine-session.sh down BUILD_DIR   end it
 # Source BUILD_DIR/wine/session.env to use the session.
 set -euo pipefail
@@ -39,8 +40,10 @@ free_display() {
 
 up() {
   down
-  local display
-  display=":$(free_display)"
+  # WINE_SESSION_DISPLAY runs the session on an existing display instead of
+  # an Xvfb of its own.
+  local display=${WINE_SESSION_DISPLAY:-}
+  [ -n "$display" ] || display=":$(free_display)"
   cat >"$env_file" <<ENV
 DISPLAY=$display
 WINEPREFIX=$dir/prefix
@@ -49,8 +52,10 @@ WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 ENV
   session_env
 
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  echo $! >"$dir/xvfb.pid"
+  if [ -z "${WINE_SESSION_DISPLAY:-}" ]; then
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+  fi
   for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
   xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "wine-session: Xvfb did not start" >&2; exit 1; }
 

@@ -119,6 +119,13 @@ HWND Driver::ControlByText(HWND parent, const std::string& text) {
   throw Failure("no control \"" + text + "\" in \"" + Text(parent) + "\"");
 }
 
+std::vector<HWND> Driver::ControlsOfClass(HWND parent, const std::string& className) {
+  std::vector<HWND> found;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0) found.push_back(child);
+  return found;
+}
+
 std::string Driver::Text(HWND window) {
   // WM_GETTEXT reaches other processes' controls too, unlike GetWindowText.
   const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);

@@ -45,6 +45,8 @@ class Driver {
   // Controls.
   static HWND Control(HWND parent, int id);
   static HWND ControlByText(HWND parent, const std::string& text);
+  // The direct children of a class ("Edit", "Button" …), in tab order.
+  static std::vector<HWND> ControlsOfClass(HWND parent, const std::string& className);
   static std::string Text(HWND window);
   static std::string Text(HWND parent, int id) { return Text(Control(parent, id)); }
   static bool IsEnabled(HWND parent, int id) { return IsWindowEnabled(Control(parent, id)); }
