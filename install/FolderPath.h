@@ -2,6 +2,8 @@
 // connection optimisation page.
 #pragma once
 
+#include "platform/FileOps.h"
+
 // Upper-cases `path` in place and creates every folder named in it but the
 // last part (an existing folder is no error). The current drive and folder
 // are the saved drive and the setup folder again afterwards.
@@ -10,4 +12,4 @@ void CreateFolderPath(char* path);
 // Copies `source` (relative to the current folder) to `destination` (a full
 // path), created or truncated; 1 on success, 0 when either file cannot be
 // opened or a read or write fails.
-int CopyBinaryFile(const char* source, const char* destination);
+int CopyBinaryFile(const char* source, const char* destination, FileOps& files = RealFileOps());
