@@ -1,0 +1,5 @@
+#include "wizard/PasswordMismatch.h"
+
+#include "resources/resource.h"
+
+CPasswordMismatch::CPasswordMismatch(CWnd* parent) : CDialog(IDD_PASSWORD_MISMATCH, parent) {}
