@@ -60,6 +60,7 @@ Buttons ButtonsOf(size_t page) {
 TEST(WizardFrame, PagesComeInOrderWithTheirTitlesAndButtons) {
   // Back is always allowed, so the order is walked from the last page.
   const INT_PTR result = RunWizard(5, [](const Driver& user, HWND sheet) {
+    EXPECT_NE(SendMessageA(sheet, WM_GETICON, ICON_SMALL, 0), 0) << "the sheet's icon";
     for (size_t page = kTitles.size(); page-- > 0;) {
       user.WaitPage(sheet, kTitles[page]);
       user.WaitWindow(kTitles[page]);  // the sheet shows the page's title

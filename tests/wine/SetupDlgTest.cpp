@@ -1,0 +1,56 @@
+// The main window in this process, where its icon and the wizard pointer can
+// be seen.
+#include <gtest/gtest.h>
+
+#include "app/SetupApp.h"
+#include "app/SetupConfig.h"
+#include "app/SetupDlg.h"
+#include "tests/driver/InProcess.h"
+#include "wizard/Prop.h"
+
+namespace {
+
+using ui::Driver;
+
+TEST(SetupDlg, CarriesIcon128AndDesignatesTheWizardOnlyWhileItRuns) {
+  BuildTitleFormat(theApp);
+  CSetupDlg dialog(nullptr);
+  ASSERT_NE(dialog.m_hIcon, nullptr);
+  CProp* wizardWhileShown = nullptr;
+  const INT_PTR result =
+      ui::RunWithUser([&] { return dialog.DoModal(); },
+                      [&](Driver& user) {
+                        HWND main = user.WaitWindow("", "#32770");
+                        const auto icon = reinterpret_cast<LRESULT>(dialog.m_hIcon);
+                        EXPECT_EQ(SendMessageA(main, WM_GETICON, ICON_BIG, 0), icon);
+                        EXPECT_EQ(SendMessageA(main, WM_GETICON, ICON_SMALL, 0), icon);
+                        EXPECT_EQ(SendMessageA(main, WM_QUERYDRAGICON, 0, 0), icon);
+                        HWND sheet = user.WaitWindow("LICENSE AGREEMENT");
+                        wizardWhileShown = theApp.m_pWizard;
+                        user.Press(sheet, ui::WizardButton::Cancel);
+                        user.WaitGone(main);
+                      });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_NE(wizardWhileShown, nullptr);
+  EXPECT_EQ(theApp.m_pWizard, nullptr);
+}
+
+TEST(SetupDlg, PaintsItsIconWhenMinimised) {
+  BuildTitleFormat(theApp);
+  CSetupDlg dialog(nullptr);
+  const INT_PTR result =
+      ui::RunWithUser([&] { return dialog.DoModal(); },
+                      [&](Driver& user) {
+                        HWND main = user.WaitWindow("", "#32770");
+                        ShowWindow(main, SW_MINIMIZE);
+                        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                        EXPECT_TRUE(IsIconic(main));
+                        ShowWindow(main, SW_RESTORE);
+                        HWND sheet = user.WaitWindow("LICENSE AGREEMENT");
+                        user.Press(sheet, ui::WizardButton::Cancel);
+                        user.WaitGone(main);
+                      });
+  EXPECT_EQ(result, IDOK);
+}
+
+}  // namespace
