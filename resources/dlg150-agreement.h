@@ -1,0 +1,4 @@
+// Controls of the licence agreement page.
+#pragma once
+
+#define IDC_AGREEMENT_TEXT 1500
