@@ -3,6 +3,7 @@
 #include "app/Background.h"
 #include "app/SetupApp.h"
 #include "app/SetupConfig.h"
+#include "install/InstallDlg.h"
 #include "resources/resource.h"
 #include "wizard/Prop.h"
 
@@ -46,6 +47,10 @@ void CSetupDlg::OnSetupRun() {
     if (wizard.DoModal() == ID_WIZFINISH) {
       // Repaint where the sheet was before the installation starts.
       RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      // The pages' answers stay readable while the installation runs.
+      CInstallDlg install;
+      install.m_nStep = 0;
+      install.DoModal();
     }
     PostMessage(WM_SETUP_DONE);
   }

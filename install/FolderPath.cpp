@@ -6,31 +6,6 @@
 
 #include "platform/Folders.h"
 
-namespace {
-
-// Restores the drive and folder that were current when it was made, however
-// the walk below ends.
-class CurrentFolderKeeper {
- public:
-  CurrentFolderKeeper() : m_nDrive(GetCurrentDrive()), m_strFolder(GetCurrentFolder()) {}
-  ~CurrentFolderKeeper() {
-    ChangeDrive(m_nDrive);
-    ChangeFolder(m_strFolder.c_str());
-  }
-  CurrentFolderKeeper(const CurrentFolderKeeper&) = delete;
-  CurrentFolderKeeper& operator=(const CurrentFolderKeeper&) = delete;
-
- private:
-  int m_nDrive;
-  std::string m_strFolder;
-};
-
-bool HasDriveLetter(const char* path) {
-  return std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
-}
-
-}  // namespace
-
 void CreateFolderPath(char* path) {
   for (char* at = path; *at; ++at)
     *at = static_cast<char>(std::toupper(static_cast<unsigned char>(*at)));
@@ -38,7 +13,8 @@ void CreateFolderPath(char* path) {
   const CurrentFolderKeeper keeper;
   const char* rest = path;
   if (HasDriveLetter(path)) {
-    if (!ChangeDrive(path[0] - 64)) return;
+    // A drive-rooted path: the walk starts at that drive's root.
+    if (!ChangeDrive(path[0] - 64) || !ChangeFolder("\\")) return;
     rest += 2;
   }
   if (*rest == '\\') {

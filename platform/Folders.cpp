@@ -1,6 +1,7 @@
 #include "platform/Folders.h"
 
 #include <direct.h>
+#include <cctype>
 #include <sys/stat.h>
 
 #include "platform/Win32.h"
@@ -27,4 +28,8 @@ bool MakeFolder(const char* folder) {
   if (_mkdir(folder) == 0) return true;
   const DWORD attributes = GetFileAttributesA(folder);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool HasDriveLetter(const char* path) {
+  return std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }

@@ -11,3 +11,23 @@ bool ChangeFolder(const char* folder);
 std::string GetCurrentFolder();
 // True when the folder exists afterwards (made now or before).
 bool MakeFolder(const char* folder);
+
+// Restores the drive and folder that were current when it was made, however
+// the work in its scope ends.
+class CurrentFolderKeeper {
+ public:
+  CurrentFolderKeeper() : m_nDrive(GetCurrentDrive()), m_strFolder(GetCurrentFolder()) {}
+  ~CurrentFolderKeeper() {
+    ChangeDrive(m_nDrive);
+    ChangeFolder(m_strFolder.c_str());
+  }
+  CurrentFolderKeeper(const CurrentFolderKeeper&) = delete;
+  CurrentFolderKeeper& operator=(const CurrentFolderKeeper&) = delete;
+
+ private:
+  int m_nDrive;
+  std::string m_strFolder;
+};
+
+// True when `path` begins with a drive letter and a colon.
+bool HasDriveLetter(const char* path);
