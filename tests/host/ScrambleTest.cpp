@@ -7,6 +7,7 @@
 
 #include "install/Scramble.h"
 #include "install/ScrambleKey.h"
+#include "tests/support/Unscramble.h"
 
 namespace {
 
@@ -24,40 +25,6 @@ std::string Scramble(const std::string& text, const std::tm& time) {
   char result[kScrambledTextSize];
   EXPECT_EQ(1, ScrambleValue(text.c_str(), result, time));
   return result;
-}
-
-// What the reading side does: characters back to the 40-byte block, the
-// checksum word checked, the key read, the chain undone.
-struct Decoded {
-  bool checksumOk = false;
-  uint16_t key = 0;
-  std::string text;
-};
-
-Decoded Decode(const std::string& scrambled) {
-  EXPECT_EQ(80u, scrambled.size());
-  uint8_t block[40];
-  for (int i = 0; i < 40; ++i) {
-    const auto high = std::strchr(kScrambleAlphabet, scrambled[2 * i]) - kScrambleAlphabet;
-    const auto low = std::strchr(kScrambleAlphabet, scrambled[2 * i + 1]) - kScrambleAlphabet;
-    block[i] = static_cast<uint8_t>(high * 16 + low);
-  }
-  auto word = [&](int i) { return static_cast<uint16_t>(block[2 * i] | block[2 * i + 1] << 8); };
-  Decoded decoded;
-  uint16_t sum = 0;
-  for (int i = 0; i < 19; ++i) sum = static_cast<uint16_t>(sum + word(i));
-  decoded.checksumOk = sum == word(19);
-  decoded.key = word(11);
-  uint16_t chain = kScrambleChainStart;
-  for (int i = 0; i < 18; ++i) {
-    const uint16_t scrambled_word = word(i < 11 ? i : i + 1);
-    const uint16_t plain = scrambled_word ^ static_cast<uint16_t>(chain + 3 * i + decoded.key);
-    chain = scrambled_word;
-    decoded.text += static_cast<char>(plain & 0xFF);
-    decoded.text += static_cast<char>(plain >> 8);
-  }
-  decoded.text.resize(std::strlen(decoded.text.c_str()));
-  return decoded;
 }
 
 TEST(Scramble, AlphabetIsAPermutationOfTheHexDigits) {
