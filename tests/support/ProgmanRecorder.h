@@ -1,0 +1,79 @@
+// A Program Manager of the test's own: it takes the "PROGMAN" service name
+// (winning over Wine's shell) and records every execute command it
+// receives, on a thread with its own message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <ddeml.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class ProgmanRecorder {
+ public:
+  ProgmanRecorder() {
+    s_instance = this;
+    m_thread = std::thread([this] { Serve(); });
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_ready.wait(lock, [this] { return m_threadId != 0; });
+  }
+  ~ProgmanRecorder() {
+    PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);
+    m_thread.join();
+    s_instance = nullptr;
+  }
+  ProgmanRecorder(const ProgmanRecorder&) = delete;
+  ProgmanRecorder& operator=(const ProgmanRecorder&) = delete;
+
+  std::vector<std::string> Commands() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_commands;
+  }
+
+ private:
+  void Serve() {
+    DWORD instance = 0;
+    DdeInitializeA(&instance, Callback, APPCLASS_STANDARD | CBF_FAIL_ADVISES | CBF_FAIL_REQUESTS,
+                   0);
+    HSZ name = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
+    DdeNameService(instance, name, nullptr, DNS_REGISTER);
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue exists now
+    {
+      std::lock_guard<std::mutex> lock(m_mutex);
+      m_threadId = GetCurrentThreadId();
+    }
+    m_ready.notify_all();
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    DdeNameService(instance, name, nullptr, DNS_UNREGISTER);
+    DdeFreeStringHandle(instance, name);
+    DdeUninitialize(instance);
+  }
+
+  static HDDEDATA CALLBACK Callback(UINT type, UINT, HCONV, HSZ, HSZ, HDDEDATA data, ULONG_PTR,
+                                    ULONG_PTR) {
+    if (type == XTYP_CONNECT) return reinterpret_cast<HDDEDATA>(TRUE);
+    if (type == XTYP_EXECUTE) {
+      const DWORD size = DdeGetData(data, nullptr, 0, 0);
+      std::string text(size, '\0');
+      DdeGetData(data, reinterpret_cast<LPBYTE>(&text[0]), size, 0);
+      // Record what was sent after the terminating NUL too, should any come.
+      if (!text.empty() && text.back() == '\0') text.pop_back();
+      std::lock_guard<std::mutex> lock(s_instance->m_mutex);
+      s_instance->m_commands.push_back(text);
+      return reinterpret_cast<HDDEDATA>(DDE_FACK);
+    }
+    return nullptr;
+  }
+
+  static inline ProgmanRecorder* s_instance = nullptr;
+  std::thread m_thread;
+  std::mutex m_mutex;
+  std::condition_variable m_ready;
+  DWORD m_threadId = 0;
+  std::vector<std::string> m_commands;
+};
