@@ -119,7 +119,7 @@ TEST_F(AgreementPage, ButtonsReadAcceptAndDeclineWhileShownAndNextAndCancelAfter
     EXPECT_TRUE(seen.front() == "&Next >" || seen.front() == "I &Accept >") << seen.front();
     WaitCaptions(user, sheet, "I &Accept >", "I &Decline");
     EXPECT_FALSE(Driver::IsWizardButtonEnabled(sheet, WizardButton::Back));
-    ui::Screenshot("page-agreement");
+    wizard_run::Screenshot(user, sheet, "page-agreement");
 
     user.Press(sheet, WizardButton::Next);
     user.WaitPage(sheet, kSecondPage);

@@ -61,7 +61,7 @@ TEST(PasswordPage, ShowsMasksKeepsCapitalsAndTakesFifteenCharacters) {
     // Pasted: cut at 15 characters too.
     Paste(user, page, IDC_CONFIRM, "SECRET-WORD_123456789");
     EXPECT_EQ(Driver::Text(page, IDC_CONFIRM), "SECRET-WORD_123");
-    ui::Screenshot("page-password");
+    wizard_run::Screenshot(user, sheet, "page-password");
     user.Press(sheet, WizardButton::Next);
     user.WaitPage(sheet, kNextPage);
     wizard_run::CancelAndExit(user, sheet);

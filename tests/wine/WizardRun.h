@@ -37,6 +37,14 @@ inline void TypeKeys(HWND page, int id, const std::string& text) {
   for (unsigned char c : text) SendMessageA(field, WM_CHAR, c, 1);
 }
 
+// Saves the screen once the sheet has painted everything it shows.
+inline void Screenshot(const ui::Driver& user, HWND sheet, const std::string& name) {
+  RedrawWindow(sheet, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  user.Sync(sheet);
+  ui::Screenshot(name);
+}
+
 // Cancel on a page after the first, answered with "&Exit".
 inline void CancelAndExit(const ui::Driver& user, HWND sheet) {
   user.Press(sheet, ui::WizardButton::Cancel);
