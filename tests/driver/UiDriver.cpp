@@ -147,8 +147,8 @@ void Driver::SetText(HWND parent, int id, const std::string& text) const {
 
 void Driver::Type(HWND parent, int id, const std::string& text) const {
   HWND control = Control(parent, id);
-  for (unsigned char c : text) PostMessageA(control, WM_CHAR, c, 1);
-  Sync(control);
+  // Sent, not posted: a field read right afterwards holds every character.
+  for (unsigned char c : text) SendMessageA(control, WM_CHAR, c, 1);
 }
 
 void Driver::Click(HWND parent, int id) const {
