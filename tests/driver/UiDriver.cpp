@@ -263,7 +263,8 @@ HWND Driver::Focus(HWND window) {
 
 void Driver::Sync(HWND window) {
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &ignored);
+  for (int round = 0; round < 2; ++round)
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, &ignored);
 }
 
 std::string Screenshot(const std::string& name) {

@@ -85,7 +85,10 @@ class Driver {
       throw Failure(what + " not seen within " + std::to_string(timeoutMs) + " ms");
   }
 
-  // Lets the window's thread work off what was posted to it so far.
+  // Waits until the window's thread is back in its message loop after the
+  // messages posted to it so far (sent messages overtake posted ones, so one
+  // round trip is not enough). Conditions that take longer are waited for
+  // with WaitUntil.
   static void Sync(HWND window);
 
  private:
