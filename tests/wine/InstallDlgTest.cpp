@@ -1,0 +1,319 @@
+// The installation dialog run for real on a distribution folder of the
+// test's own: what lands in the working folder, the settings file, the
+// program group commands, the speech installers, the placement and the
+// progress bar, and the Retry/Cancel question on a piece that cannot be read.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/SetupApp.h"
+#include "platform/WinApp.h"
+#include "install/InstallDlg.h"
+#include "install/PackageWriter.h"
+#include "platform/Folders.h"
+#include "platform/Win32.h"
+#include "tests/driver/InProcess.h"
+#include "tests/driver/Process.h"
+#include "tests/support/InstallChecks.h"
+#include "tests/support/ProgmanRecorder.h"
+#include "wizard/Prop.h"
+
+namespace {
+
+using Files = std::map<std::string, std::string>;
+
+const char kPage[] =
+    "<html><title>Quelmar Ovistra</title><body>Ovistra by Quelmar Labs, "
+    "http://www.quelmar.example, info@quelmar.example</body></html>";
+
+std::string StandIn(const std::string& name) {
+  std::string setup = ui::WindowsPath(SETUP_EXE_PATH);
+  return ReadWholeFile(setup.substr(0, setup.find_last_of('\\')) + "\\tools\\standins\\" + name);
+}
+
+void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(folder + "\\" + name);
+      else
+        DeleteFileA((folder + "\\" + name).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
+void ResetBranding() {
+  SetupState& state = theApp;
+  std::strcpy(state.m_szProductName, kDefaultProductName);
+  std::strcpy(state.m_szWebSite, kDefaultWebSite);
+  std::strcpy(state.m_szCompanyName, kDefaultCompanyName);
+  std::strcpy(state.m_szInfoEmail, kDefaultInfoEmail);
+  for (char* server :
+       {state.m_szServer, state.m_szServerDir, state.m_szServerMainPage, state.m_szServerMainPageM})
+    std::strcpy(server, kServerPlaceholder);
+  state.m_bOemProductName = state.m_bOemWebSite = state.m_bOemCompanyName = state.m_bOemInfoEmail =
+      state.m_bServer = state.m_bServerDir = state.m_bServerMainPage = state.m_bServerMainPageM = 0;
+}
+
+struct RunResult {
+  INT_PTR result = 0;
+  int step = 0;
+  int pieces = 0;
+  std::vector<std::string> commands;
+};
+
+class InstallDlgTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_home = GetCurrentFolder();
+    const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    m_dist = m_home + "\\dist-" + name;
+    m_base = m_home + "\\work-" + name;
+    RemoveTree(m_dist);
+    RemoveTree(m_base);
+    CreateDirectoryA(m_dist.c_str(), nullptr);
+    m_work = m_base + "\\Sub Level\\kq";
+    ResetBranding();
+  }
+  void TearDown() override { ChangeFolder(m_home.c_str()); }
+
+  void Pack(const char* prefix, int version, const Files& files) {
+    const std::string source = m_dist + "-source-" + prefix;
+    RemoveTree(source);
+    CreateDirectoryA(source.c_str(), nullptr);
+    std::vector<std::string> names;
+    for (const auto& file : files) {
+      WriteWholeFile(source + "\\" + file.first, file.second);
+      names.push_back(file.first);
+    }
+    const PackResult packed =
+        PackPackage(prefix, version, names, *FolderFileOps(source), *FolderFileOps(m_dist));
+    ASSERT_TRUE(packed.ok) << packed.error;
+    m_pieceCount += packed.pieces;
+    RemoveTree(source);
+  }
+
+  void MakeDistribution() {
+    Pack("kq", 3, {{"kq.exe", StandIn("kq.exe")}, {"readme.txt", std::string(25000, 'r')}});
+    Pack("ch", 161,
+         {{"index.html", kPage},
+          {"spchapi.exe", StandIn("spchapi.exe")},
+          {"msttsm22l.exe", StandIn("msttsm22l.exe")}});
+    WriteWholeFile(m_dist + "\\setup.exe", "the setup program");
+    WriteWholeFile(m_dist + "\\uninst.exe", StandIn("uninst.exe"));
+    WriteWholeFile(m_dist + "\\KQCameraLogo.jpg", "camera logo");
+    WriteWholeFile(m_dist + "\\KQSetup5.jpg", "fifth picture");
+    WriteWholeFile(m_dist + "\\notes.txt", "not part of the installation");
+  }
+
+  // Runs the dialog from the distribution folder with the wizard's answers
+  // in place, `user` acting meanwhile.
+  RunResult Install(const std::function<void(CProp&)>& answer,
+                    const std::function<void(ui::Driver&)>& user) {
+    ProgmanRecorder progman;
+    CProp wizard("Quelmar Ovistra Setup", nullptr, 0);
+    wizard.m_pageWorkFolder.m_strFolder = m_work;
+    answer(wizard);
+    theApp.m_pWizard = &wizard;
+    EXPECT_TRUE(ChangeFolder(m_dist.c_str()));
+    CInstallDlg dialog;
+    dialog.m_nStep = 0;
+    RunResult run;
+    run.result = ui::RunWithUser([&] { return dialog.DoModal(); }, user);
+    EXPECT_EQ(m_dist, GetCurrentFolder()) << "the setup folder is current again";
+    theApp.m_pWizard = nullptr;
+    run.step = dialog.m_nStep;
+    run.pieces = dialog.m_nPieceCount;
+    run.commands = progman.Commands();
+    return run;
+  }
+
+  static void NoAnswers(CProp&) {}
+  static void WaitToEnd(ui::Driver& user) { user.WaitGone(user.WaitWindow("Installing"), 60000); }
+
+  std::string m_home, m_dist, m_base, m_work;
+  int m_pieceCount = 0;
+};
+
+TEST_F(InstallDlgTest, InstallsEverythingIntoANewDeepFolder) {
+  MakeDistribution();
+  const RunResult run = Install(
+      [](CProp& wizard) {
+        wizard.m_pageIntern.m_bUseDialUp = 1;
+        wizard.m_pageIntern.m_strProxy = "proxy.example:8080";
+        wizard.m_pageIntern.m_strRasPhone = "555-0199";
+        wizard.m_pageIntern.m_strRasUser = "jdoe";
+        wizard.m_pageIntern.m_strRasPassword = "dial secret";
+        wizard.m_pageCamera.m_strCameraCount = "Single camera";
+        wizard.m_pagePassword.m_strPassword = "letmein";
+      },
+      [](ui::Driver& user) {
+        const HWND dialog = user.WaitWindow("Installing");
+        RECT frame;
+        GetWindowRect(dialog, &frame);
+        EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN) - 40, frame.right);
+        EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN) - 40, frame.bottom);
+        const HWND bar = FindWindowExA(dialog, nullptr, PROGRESS_CLASSA, nullptr);
+        EXPECT_EQ(0, SendMessageA(bar, PBM_GETRANGE, TRUE, 0));
+        EXPECT_EQ(520, SendMessageA(bar, PBM_GETRANGE, FALSE, 0));
+        user.WaitUntil([&] { return SendMessageA(bar, PBM_GETPOS, 0, 0) >= 12; }, "pieces copied",
+                       10000);
+        ui::Screenshot("installing");
+        user.WaitGone(dialog, 60000);
+      });
+
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(30, run.step);
+  EXPECT_EQ(m_pieceCount, run.pieces);
+
+  // The new levels bear upper-case names on disk.
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((m_base + "\\sub level").c_str(), &found);
+  ASSERT_NE(INVALID_HANDLE_VALUE, search);
+  FindClose(search);
+  EXPECT_STREQ("SUB LEVEL", found.cFileName);
+
+  EXPECT_EQ((std::vector<std::string>{"spchapi.exe /Q", "msttsm22l.exe /Q"}),
+            StandInStarts(m_work, 2));
+  const std::vector<std::string> expectedFiles = {
+      "KQCameraLogo.jpg", "KQSetup5.jpg",  "index.html", "kq.exe",
+      "kq.ini",           "msttsm22l.exe", "readme.txt", "setup.exe",
+      "spchapi.exe",      "standins.log",  "uninst.exe"};
+  EXPECT_EQ(expectedFiles, FilesIn(m_work));
+  EXPECT_EQ(kPage, ReadWholeFile(m_work + "\\index.html"));
+  EXPECT_EQ(StandIn("kq.exe"), ReadWholeFile(m_work + "\\kq.exe"));
+  EXPECT_EQ(std::string(25000, 'r'), ReadWholeFile(m_work + "\\readme.txt"));
+  EXPECT_EQ("the setup program", ReadWholeFile(m_work + "\\setup.exe"));
+
+  const std::vector<std::string> settings = {
+      "Internet/Ras=Yes",
+      "Internet/NonStandard=No",
+      "Internet/UseLAN=No",
+      "Internet/Proxy=scrambled:proxy.example:8080",
+      "Internet/RasPhone=scrambled:555-0199",
+      "Internet/RasUserId=scrambled:jdoe",
+      "Internet/RasPassword=scrambled:dial secret",
+      "Camera/Numb=Single camera",
+      "Kq/Password=scrambled:letmein",
+  };
+  EXPECT_EQ(settings, SettingsLines(m_work + "\\kq.ini"));
+
+  const std::vector<std::string> commands = {
+      "[DeleteGroup(Quelmar Ovistra)]",
+      "[CreateGroup(Quelmar Ovistra)]",
+      "[AddItem(" + m_work + "\\kq.exe,Quelmar Ovistra)]",
+      "[AddItem(" + m_work + "\\Uninst.exe, Uninstall Quelmar Ovistra)]",
+  };
+  EXPECT_EQ(commands, run.commands);
+  EXPECT_EQ(m_pieceCount, static_cast<int>(FilesIn(m_dist).size()) - 5)
+      << "the distribution keeps its pieces";
+}
+
+TEST_F(InstallDlgTest, RetryWaitsForTheUserAndCountsThePieceOnce) {
+  MakeDistribution();
+  // Another program holds the piece: it cannot be opened for reading.
+  HANDLE lock = CreateFileA((m_dist + "\\ch1.cab").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+  const RunResult run = Install(NoAnswers, [&](ui::Driver& user) {
+    const HWND dialog = user.WaitWindow("Installing");
+    const HWND bar = FindWindowExA(dialog, nullptr, PROGRESS_CLASSA, nullptr);
+    ui::MessageBoxView box = user.WaitMessageBox(10000);
+    EXPECT_EQ("Reading file error (file:ch1.cab)", box.text);
+    EXPECT_EQ(AfxGetAppName(), box.title);
+    EXPECT_TRUE(GetDlgItem(box.window, IDRETRY) && GetDlgItem(box.window, IDCANCEL));
+    user.Answer(box, IDRETRY);
+    box = user.WaitMessageBox();
+    EXPECT_EQ("Reading file error (file:ch1.cab)", box.text);
+    // While the question is open no tick copies or asks again.
+    const LRESULT position = SendMessageA(bar, PBM_GETPOS, 0, 0);
+    Sleep(1000);
+    int questions = 0;
+    for (HWND window : user.TopWindows())
+      questions += window != dialog && GetDlgItem(window, 0xFFFF) != nullptr;
+    EXPECT_EQ(1, questions);
+    EXPECT_EQ(position, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    CloseHandle(lock);
+    user.Answer(box, IDRETRY);
+    user.WaitGone(dialog, 60000);
+  });
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(m_pieceCount, run.pieces);
+  EXPECT_EQ(kPage, ReadWholeFile(m_work + "\\index.html"));
+  EXPECT_EQ(4u, run.commands.size());
+}
+
+TEST_F(InstallDlgTest, CancelEndsAtOnceWithTheSettingsWritten) {
+  MakeDistribution();
+  HANDLE lock = CreateFileA((m_dist + "\\kq1.cab").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+  const RunResult run = Install(NoAnswers, [](ui::Driver& user) {
+    const HWND dialog = user.WaitWindow("Installing");
+    user.Answer(user.WaitMessageBox(10000), IDCANCEL);
+    user.WaitGone(dialog);
+  });
+  CloseHandle(lock);
+  EXPECT_EQ(IDCANCEL, run.result);
+  EXPECT_EQ(10, run.step);
+  EXPECT_TRUE(run.commands.empty());
+  const std::vector<std::string> files = FilesIn(m_work);
+  for (const std::string& file : files)
+    EXPECT_TRUE(file == "kq.ini" || file.find(".cab") != std::string::npos) << file;
+  EXPECT_EQ(0, std::count(files.begin(), files.end(), "kq1.cab"));
+  const std::vector<std::string> settings = SettingsLines(m_work + "\\kq.ini");
+  ASSERT_EQ(9u, settings.size());
+  EXPECT_EQ("Kq/Password=scrambled:", settings.back());
+  Sleep(500);
+  EXPECT_EQ(files, FilesIn(m_work)) << "nothing runs after Cancel";
+}
+
+TEST_F(InstallDlgTest, DistributionWithoutPiecesStillInstallsTheRest) {
+  WriteWholeFile(m_dist + "\\setup.exe", "the setup program");
+  WriteWholeFile(m_dist + "\\uninst.exe", "uninstaller");
+  const RunResult run = Install(NoAnswers, WaitToEnd);
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(0, run.pieces);
+  EXPECT_EQ((std::vector<std::string>{"kq.ini", "setup.exe", "uninst.exe"}), FilesIn(m_work));
+  EXPECT_EQ(4u, run.commands.size());
+}
+
+TEST_F(InstallDlgTest, OemBuildBrandsPagesGroupAndSettings) {
+  MakeDistribution();
+  std::strcpy(theApp.m_szProductName, "CamCast Pro");
+  theApp.m_bOemProductName = 1;
+  std::strcpy(theApp.m_szCompanyName, "Reseller Ltd");
+  theApp.m_bOemCompanyName = 1;
+  std::strcpy(theApp.m_szServer, "stream.reseller.example");
+  theApp.m_bServer = 1;
+  const RunResult run = Install(NoAnswers, WaitToEnd);
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(
+      "<html><title>CamCast Pro</title><body>CamCast Pro by Reseller Ltd, "
+      "http://www.quelmar.example, info@quelmar.example</body></html>",
+      ReadWholeFile(m_work + "\\index.html"));
+  ASSERT_EQ(4u, run.commands.size());
+  EXPECT_EQ("[CreateGroup(CamCast Pro)]", run.commands[1]);
+  EXPECT_EQ("[AddItem(" + m_work + "\\Uninst.exe, Uninstall CamCast Pro)]", run.commands[3]);
+  const std::vector<std::string> settings = SettingsLines(m_work + "\\kq.ini");
+  const std::vector<std::string> head(settings.begin(), settings.begin() + 4);
+  EXPECT_EQ((std::vector<std::string>{"Internet/Ras=No", "Internet/NonStandard=No",
+                                      "Internet/UseLAN=No", "Internet/Proxy=scrambled:"}),
+            head);
+  EXPECT_NE(settings.end(),
+            std::find(settings.begin(), settings.end(), "Kq/OEMProductName=CamCast Pro"));
+  EXPECT_NE(settings.end(),
+            std::find(settings.begin(), settings.end(), "Kq/OEMServer=stream.reseller.example"));
+}
+
+}  // namespace
