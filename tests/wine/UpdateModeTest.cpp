@@ -1,0 +1,143 @@
+// The update mode: joins in the current folder, HelpUpgrade in the setup
+// folder's kq.ini read with default "153" and written only after a "ch"
+// join that gave a version; once black-box through "setup.exe upgrade".
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/SetupApp.h"
+#include "app/SetupConfig.h"
+#include "install/PackageWriter.h"
+#include "install/UpdateMode.h"
+#include "platform/Folders.h"
+#include "platform/Profile.h"
+#include "tests/driver/Process.h"
+#include "tests/driver/UiDriver.h"
+#include "tests/support/InstallChecks.h"
+
+namespace {
+
+// The disk of one folder, with waits recorded instead of slept.
+class NoWaitFolder : public FileOps {
+ public:
+  explicit NoWaitFolder(const std::string& folder) : m_disk(FolderFileOps(folder)) {}
+  int OpenRead(const std::string& name) override { return m_disk->OpenRead(name); }
+  int Create(const std::string& name) override { return m_disk->Create(name); }
+  long Read(int file, void* buffer, size_t size) override {
+    return m_disk->Read(file, buffer, size);
+  }
+  bool Write(int file, const void* data, size_t size) override {
+    return m_disk->Write(file, data, size);
+  }
+  void Close(int file) override { m_disk->Close(file); }
+  bool Delete(const std::string& name) override { return m_disk->Delete(name); }
+  bool Rename(const std::string& from, const std::string& to) override {
+    return m_disk->Rename(from, to);
+  }
+  long long Size(const std::string& name) override { return m_disk->Size(name); }
+  std::vector<std::string> List(const std::string& folder) override { return m_disk->List(folder); }
+  void Wait(unsigned milliseconds) override { waits.push_back(milliseconds); }
+
+  std::vector<unsigned> waits;
+
+ private:
+  std::unique_ptr<FileOps> m_disk;
+};
+
+class UpdateModeTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    m_folder = GetCurrentFolder() + "\\update-" + name;
+    CreateDirectoryA(m_folder.c_str(), nullptr);
+    for (const std::string& file : FilesIn(m_folder)) DeleteFileA((m_folder + "\\" + file).c_str());
+    // The update mode keeps its settings beside the running program.
+    m_ini = FolderIniPath(ProgramPath());
+    DeleteFileA(m_ini.c_str());
+  }
+  void TearDown() override { DeleteFileA(m_ini.c_str()); }
+
+  void Pack(const char* prefix, int version, const std::string& file, const std::string& content) {
+    const std::string source = m_folder + "-source";
+    CreateDirectoryA(source.c_str(), nullptr);
+    WriteWholeFile(source + "\\" + file, content);
+    const PackResult packed =
+        PackPackage(prefix, version, {file}, *FolderFileOps(source), *FolderFileOps(m_folder));
+    ASSERT_TRUE(packed.ok) << packed.error;
+    DeleteFileA((source + "\\" + file).c_str());
+    RemoveDirectoryA(source.c_str());
+  }
+
+  std::string HelpUpgrade() const {
+    return ReadProfileValue("Kq", "HelpUpgrade", "(absent)", m_ini.c_str());
+  }
+
+  std::vector<unsigned> Update() {
+    NoWaitFolder files(m_folder);
+    RunUpdateMode(theApp, files);
+    return files.waits;
+  }
+
+  std::string m_folder, m_ini;
+};
+
+TEST_F(UpdateModeTest, JoinsBothPackagesAndRecordsTheHelpVersion) {
+  WriteWholeFile(m_folder + "\\kq.exe", "old program");
+  Pack("kq", 2, "kq.exe", "new program");
+  Pack("ch", 171, "help.txt", "new help");
+  EXPECT_EQ(std::vector<unsigned>{5000}, Update());
+  EXPECT_EQ((std::vector<std::string>{"help.txt", "kq.exe"}), FilesIn(m_folder));
+  EXPECT_EQ("new program", ReadWholeFile(m_folder + "\\kq.exe"));
+  EXPECT_EQ("171", HelpUpgrade());
+  EXPECT_EQ(m_ini, theApp.m_szProductIni);
+}
+
+TEST_F(UpdateModeTest, WithoutChPiecesTheHelpVersionStays) {
+  WriteProfileValue("Kq", "HelpUpgrade", "155", m_ini.c_str());
+  Pack("kq", 2, "kq.exe", "new program");
+  Update();
+  EXPECT_EQ((std::vector<std::string>{"kq.exe"}), FilesIn(m_folder));
+  EXPECT_EQ("155", HelpUpgrade());
+}
+
+TEST_F(UpdateModeTest, ChPieceWithBadChecksumLeavesTheHelpVersion) {
+  WriteProfileValue("Kq", "HelpUpgrade", "155", m_ini.c_str());
+  Pack("ch", 171, "help.txt", "new help");
+  std::string piece = ReadWholeFile(m_folder + "\\ch1.cab");
+  piece[41] ^= 0x20;
+  WriteWholeFile(m_folder + "\\ch1.cab", piece);
+  Update();
+  EXPECT_EQ((std::vector<std::string>{"ch0.cab"}), FilesIn(m_folder))
+      << "the bad piece and temp.cab are gone";
+  EXPECT_EQ("155", HelpUpgrade());
+}
+
+TEST_F(UpdateModeTest, HeaderWithoutDataPiecesWritesTheVersionRead) {
+  // A header counting only itself: the join keeps the value read before it.
+  WriteWholeFile(m_folder + "\\ch0.cab", std::string("170\0"
+                                                     "1",
+                                                     5));
+  Update();
+  EXPECT_TRUE(FilesIn(m_folder).empty());
+  EXPECT_EQ("153", HelpUpgrade());
+}
+
+TEST_F(UpdateModeTest, SetupExeUpgradeRunsWithoutAWindow) {
+  Pack("kq", 4, "kq.exe", "new program");
+  Pack("ch", 180, "index.html", "<p>Quelmar Ovistra</p>");
+  const std::string setup = m_folder + "\\setup.exe";
+  ASSERT_TRUE(CopyFileA(ui::WindowsPath(SETUP_EXE_PATH).c_str(), setup.c_str(), FALSE));
+  ui::Process process("\"" + setup + "\" upgrade", m_folder);
+  const ui::Driver user(process.Id());
+  Sleep(2000);
+  EXPECT_TRUE(user.TopWindows().empty());
+  EXPECT_EQ(0u, process.WaitExit(20000));
+  EXPECT_EQ((std::vector<std::string>{"index.html", "kq.exe", "kq.ini", "setup.exe"}),
+            FilesIn(m_folder));
+  EXPECT_EQ("new program", ReadWholeFile(m_folder + "\\kq.exe"));
+  EXPECT_EQ("180", ReadProfileValue("Kq", "HelpUpgrade", "", (m_folder + "\\kq.ini").c_str()));
+}
+
+}  // namespace
