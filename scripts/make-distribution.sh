@@ -38,7 +38,12 @@ cp "$windows/tools/standins/spchapi.exe" "$windows/tools/standins/msttsm22l.exe"
 pack() {
   local prefix=$1 version=$2
   shift 2
-  (cd "$staging/$prefix" && "$kqpack" pack "$prefix" "$version" "$@" -o "$out" >/dev/null)
+  # The packer's progress line is noise here; its report counts on failure.
+  if ! (cd "$staging/$prefix" && "$kqpack" pack "$prefix" "$version" "$@" -o "$out" \
+    >"$staging/pack.log" 2>&1); then
+    cat "$staging/pack.log" >&2
+    exit 1
+  fi
 }
 kq_files=(kq.exe)
 if [ "${3:-0}" -gt 0 ]; then

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Benchmark of an installation run: setup.exe under Wine installs a sample
+# distribution of 490 pieces (the number that fills the progress bar), walked
+# through the wizard by tests/demo/DemoWalk. Prints the time from the
+# "Installing" dialog's appearance to the end of setup.exe against the tick
+# floor of (pieces + 30) x 200 ms, and their ratio (goal: at most 1.05).
+#   bench-install.sh [BUILD_DIR]   (default: build/, as scripts/build.sh makes it)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+pieces=490
+work=$(mktemp -d)
+trap 'rm -rf "$work"; "$root/scripts/wine-session.sh" down "$work" >/dev/null 2>&1 || true' EXIT
+
+# The sample's own pieces, then filler in whole 10000-byte chunks up to 490.
+"$root/scripts/make-distribution.sh" "$work/dist" "$build" >/dev/null
+own=$(ls "$work/dist"/*.cab | wc -l)
+"$root/scripts/make-distribution.sh" "$work/dist" "$build" $(((pieces - own) * 10000)) >/dev/null
+found=$(ls "$work/dist"/*.cab | wc -l)
+[ "$found" -eq "$pieces" ] || { echo "bench: $found pieces, not $pieces" >&2; exit 1; }
+
+env_file=$("$root/scripts/wine-session.sh" up "$work")
+set -a
+# shellcheck disable=SC1090
+source "$env_file"
+set +a
+windows_path() { echo "Z:$(tr / '\\' <<<"$1")"; }
+folder='c:\KQBENCH'
+rm -rf "$WINEPREFIX/drive_c/KQBENCH"
+mkdir -p "$work/shots"
+
+start= end=
+while IFS= read -r line; do
+  now=$(date +%s.%N)
+  case $line in
+    "demo: installing") start=$now ;;
+    "demo: setup.exe ended"*) end=$now ;;
+  esac
+done < <(SETUP_SCREENSHOTS=$(windows_path "$work/shots") \
+  wine "$build/windows/tests/demo/DemoWalk.exe" "$(windows_path "$work/dist")" "$folder")
+[ -n "$start" ] && [ -n "$end" ] || { echo "bench: the installation did not run through" >&2; exit 1; }
+
+awk -v s="$start" -v e="$end" -v n="$pieces" 'BEGIN {
+  floor = (n + 30) * 0.2; took = e - s;
+  printf "pieces        %d\n", n;
+  printf "tick floor    %.2f s  ((%d + 30) x 200 ms)\n", floor, n;
+  printf "installation  %.2f s  (Installing shown to setup.exe ended)\n", took;
+  printf "ratio         %.3f   (goal <= 1.050)\n", took / floor;
+}'
