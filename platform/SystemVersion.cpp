@@ -5,7 +5,10 @@
 namespace {
 class RealSystemVersion : public SystemVersion {
  public:
-  BOOL GetVersionEx(OSVERSIONINFOA* info) override { return GetVersionExA(info); }
+  // windows.h makes GetVersionEx a macro for GetVersionExA, so this member
+  // is itself named GetVersionExA: the system's function must be named
+  // from the global scope, or the member would call itself.
+  BOOL GetVersionEx(OSVERSIONINFOA* info) override { return ::GetVersionExA(info); }
 };
 
 }  // namespace
