@@ -1,13 +1,230 @@
 #include "wizard/Bonus.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/SetupApp.h"
+#include "install/FolderPath.h"
+#include "platform/DataExchange.h"
+#include "platform/MessageBox.h"
+#include "platform/Profile.h"
+#include "platform/Registry.h"
+#include "platform/SystemVersion.h"
+#include "resources/dlg151-bonus.h"
 #include "resources/resource.h"
 #include "wizard/PageFrame.h"
+#include "wizard/PagePicture.h"
+#include "wizard/Prop.h"
+
+namespace {
+
+constexpr char kMstcpKey[] = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
+constexpr char kRcvWindow[] = "DefaultRcvWindow";
+constexpr char kTtl[] = "DefaultTTL";
+constexpr char kBlackHole[] = "PMTUBlackHoleDetect";
+constexpr char kDiscovery[] = "PMTUDiscovery";
+constexpr char kMaxMtu[] = "MaxMTU";
+constexpr char kSpeedSection[] = "RasSpeed";
+constexpr char kTransportSection[] = "netTrans";
+constexpr char kAbsent[] = "-1";
+constexpr int kAdapters = 9;
+
+constexpr int32_t kTunedRcvWindow = 2144;
+constexpr char kTunedTtl[] = "128";
+constexpr int32_t kTunedBlackHole = 0;
+constexpr int32_t kTunedDiscovery = 1;
+constexpr char kTunedMaxMtu[] = "576";
+
+// The values of the MSTCP key, in the order they are saved and put back.
+struct MstcpValue {
+  const char* name;
+  bool isText;
+};
+constexpr MstcpValue kMstcpValues[] = {
+    {kRcvWindow, false}, {kTtl, true}, {kBlackHole, false}, {kDiscovery, false}};
+
+// Adapter key n, and its backup key in the settings file.
+struct Adapter {
+  char key[64];
+  char backupKey[8];
+  explicit Adapter(int n) {
+    std::snprintf(key, sizeof key, "System\\CurrentControlSet\\Services\\Class\\netTrans\\000%d",
+                  n);
+    std::snprintf(backupKey, sizeof backupKey, "P000%d", n);
+  }
+};
+
+// The first four bytes of a value read, as a 32-bit number.
+int32_t NumberOf(const char (&value)[kTextSize]) {
+  int32_t number = 0;
+  std::memcpy(&number, value, sizeof number);
+  return number;
+}
+
+}  // namespace
 
 CBonus::CBonus() : CPropertyPage(IDD_BONUS) {}
 
+BOOL CBonus::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  ShowPagePicture(m_hWnd, IDC_BONUS_PICTURE, "KQSetup5.jpg", m_hPicture);
+  return TRUE;
+}
+
+void CBonus::DoDataExchange(CDataExchange* dx) {
+  DDX_Control(dx, IDC_OPTIMIZE, m_btnOptimize);
+  DDX_Control(dx, IDC_NO_OPTIMIZE, m_btnNoOptimize);
+}
+
 BOOL CBonus::OnSetActive() {
   RequestWizardButtons(PSWIZB_BACK | PSWIZB_NEXT | PSWIZB_FINISH);
+  // An earlier run of the setup, or this one before Back, may have tuned.
+  m_bOptimized = IsTuned();
+  SetMarks();
   return CPropertyPage::OnSetActive();
 }
 
 BOOL CBonus::OnQueryCancel() { return ConfirmExit(); }
+
+bool CBonus::OnCommand(WORD id, WORD code) {
+  if (id == IDC_OPTIMIZE || id == IDC_NO_OPTIMIZE) {
+    if (code == BN_CLICKED) id == IDC_OPTIMIZE ? OnOptimize() : OnNoOptimize();
+    return true;
+  }
+  return CPropertyPage::OnCommand(id, code);
+}
+
+void CBonus::OnOptimize() {
+  char settingsFile[kTextSize];
+  if (!m_bOptimized && MayChangeRegistry() && PrepareSettingsFile(settingsFile)) {
+    BackUpAndTune(settingsFile);
+    m_bOptimized = TRUE;
+  }
+  SetMarks();
+}
+
+void CBonus::OnNoOptimize() {
+  char settingsFile[kTextSize];
+  if (m_bOptimized && MayChangeRegistry() && PrepareSettingsFile(settingsFile)) {
+    Restore(settingsFile);
+    m_bOptimized = FALSE;
+  }
+  SetMarks();
+}
+
+void CBonus::SetMarks() {
+  // Both boxes toggle themselves on a click; the marks always show the
+  // state that is in force.
+  m_btnOptimize.SendMessage(BM_SETCHECK, m_bOptimized ? BST_CHECKED : BST_UNCHECKED);
+  m_btnNoOptimize.SendMessage(BM_SETCHECK, m_bOptimized ? BST_UNCHECKED : BST_CHECKED);
+}
+
+BOOL CBonus::IsTuned() {
+  char value[kTextSize];
+  if (!ReadRegValue(kMstcpKey, kRcvWindow, value) || NumberOf(value) != kTunedRcvWindow)
+    return FALSE;
+  if (!ReadRegValue(kMstcpKey, kTtl, value) || std::atoi(value) != std::atoi(kTunedTtl))
+    return FALSE;
+  if (ReadRegValue(kMstcpKey, kBlackHole, value) && NumberOf(value) != kTunedBlackHole)
+    return FALSE;
+  if (ReadRegValue(kMstcpKey, kDiscovery, value) && NumberOf(value) != kTunedDiscovery)
+    return FALSE;
+  // The last adapter with a readable MaxMTU decides.
+  BOOL tuned = FALSE;
+  for (int n = 0; n < kAdapters; ++n) {
+    const Adapter adapter(n);
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key) &&
+        ReadRegValue(adapter.key, kMaxMtu, value))
+      tuned = std::atoi(value) == std::atoi(kTunedMaxMtu);
+  }
+  return tuned;
+}
+
+bool CBonus::MayChangeRegistry() {
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetSystemVersion().GetVersionEx(&version);
+  if (version.dwPlatformId != VER_PLATFORM_WIN32_NT) return true;
+  AfxMessageBox("Can't optimize NT registry settings", MB_OK);
+  return false;
+}
+
+bool CBonus::PrepareSettingsFile(char (&path)[kTextSize]) {
+  const CString& folder = theApp.m_pWizard->m_pageWorkFolder.m_strFolder;
+  const int length = std::snprintf(path, sizeof path, "%s\\kq.ini", folder.c_str());
+  if (length < 0 || length >= kTextSize) return false;
+  CreateFolderPath(path);
+  return true;
+}
+
+void CBonus::BackUpAndTune(const char* settingsFile) {
+  char value[kTextSize];
+  char backup[kTextSize];
+  for (const MstcpValue& mstcp : kMstcpValues) {
+    const char* saved = kAbsent;
+    if (ReadRegValue(kMstcpKey, mstcp.name, value)) {
+      if (mstcp.isText) {
+        saved = value;
+      } else {
+        std::snprintf(backup, sizeof backup, "%ld", static_cast<long>(NumberOf(value)));
+        saved = backup;
+      }
+    }
+    WriteProfileValue(kSpeedSection, mstcp.name, saved, settingsFile);
+  }
+  for (int n = 0; n < kAdapters; ++n) {
+    const Adapter adapter(n);
+    if (!RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key)) continue;
+    const bool read = ReadRegValue(adapter.key, kMaxMtu, value);
+    WriteProfileValue(kTransportSection, adapter.backupKey, read ? value : kAbsent, settingsFile);
+    WriteRegValue(adapter.key, kMaxMtu, REG_SZ, kTunedMaxMtu);
+  }
+  WriteRegValue(kMstcpKey, kRcvWindow, REG_DWORD, kTunedRcvWindow);
+  WriteRegValue(kMstcpKey, kTtl, REG_SZ, kTunedTtl);
+  WriteRegValue(kMstcpKey, kBlackHole, REG_DWORD, kTunedBlackHole);
+  WriteRegValue(kMstcpKey, kDiscovery, REG_DWORD, kTunedDiscovery);
+}
+
+void CBonus::Restore(const char* settingsFile) {
+  for (const MstcpValue& mstcp : kMstcpValues) {
+    const std::string saved = ReadProfileValue(kSpeedSection, mstcp.name, kAbsent, settingsFile);
+    if (std::atoi(saved.c_str()) == -1)
+      DeleteRegValue(kMstcpKey, mstcp.name);
+    else if (mstcp.isText)
+      WriteRegValue(kMstcpKey, mstcp.name, REG_SZ, saved.c_str());
+    else
+      WriteRegValue(kMstcpKey, mstcp.name, REG_DWORD,
+                    static_cast<int32_t>(std::atol(saved.c_str())));
+  }
+  for (int n = 0; n < kAdapters; ++n) {
+    const Adapter adapter(n);
+    if (!RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key)) continue;
+    const std::string saved =
+        ReadProfileValue(kTransportSection, adapter.backupKey, kAbsent, settingsFile);
+    if (std::atoi(saved.c_str()) == -1)
+      DeleteRegValue(adapter.key, kMaxMtu);
+    else
+      WriteRegValue(adapter.key, kMaxMtu, REG_SZ, saved.c_str());
+  }
+}
+
+int CBonus::ReadRegValue(const char* key, const char* name, char (&value)[kTextSize]) {
+  // One byte short of the buffer, so that a text read is always ended.
+  std::memset(value, 0, sizeof value);
+  DWORD size = kTextSize - 1;
+  return RegistryRead(HKEY_LOCAL_MACHINE, key, name, value, &size) ? 1 : 0;
+}
+
+void CBonus::WriteRegValue(const char* key, const char* name, DWORD type, const char* text) {
+  RegistryWrite(HKEY_LOCAL_MACHINE, key, name, type, text,
+                static_cast<DWORD>(std::strlen(text) + 1));
+}
+
+void CBonus::WriteRegValue(const char* key, const char* name, DWORD type, int32_t number) {
+  RegistryWrite(HKEY_LOCAL_MACHINE, key, name, type, &number, sizeof number);
+}
+
+void CBonus::DeleteRegValue(const char* key, const char* name) {
+  RegistryDelete(HKEY_LOCAL_MACHINE, key, name);
+}
