@@ -121,9 +121,9 @@ TEST_F(PagePicture, PictureOfTheBuiltInSizeReplacesItExactly) {
   CProp wizard(wizard_run::kCaption, nullptr, 1);
   wizard_run::Run(wizard, kPasswordPage, [&](const Driver& user, HWND sheet) {
     HWND control = Driver::Control(Driver::ActivePage(sheet), IDC_PASSWORD_PICTURE);
-    user.Sync(sheet);
-    // On the screen, in the place of the built-in bitmap.
-    ExpectSame(ScreenPixels(control), reference);
+    // On the screen, in the place of the built-in bitmap, once painted.
+    user.WaitUntil([&] { return ScreenPixels(control).samples == reference.samples; },
+                   "the picture on the screen");
     wizard_run::CancelAndExit(user, sheet);
   });
   ASSERT_NE(wizard.m_pagePassword.m_hPicture, nullptr);
@@ -190,7 +190,7 @@ TEST_F(PagePicture, WorkFolderPageShowsItsOwnFileAndDecodesItOnce) {
     Provide("photo-168x224.jpg", "KQSetup4.jpg");
     user.Press(sheet, ui::WizardButton::Back);
     user.WaitPage(sheet, "Step4--Camera settings");
-    user.Press(sheet, ui::WizardButton::Next);
+    wizard_run::PassCameraPage(user, sheet);
     user.WaitPage(sheet, kWorkFolderPage);
     EXPECT_EQ(wizard.m_pageWorkFolder.m_hPicture, made);
     EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)),

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/SetupApp.h"
+#include "resources/dlg132-camera.h"
 #include "tests/driver/InProcess.h"
 #include "wizard/Prop.h"
 
@@ -43,6 +44,15 @@ inline void Screenshot(const ui::Driver& user, HWND sheet, const std::string& na
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   user.Sync(sheet);
   ui::Screenshot(name);
+}
+
+// Leaves the camera page forward on a machine without capture devices, as
+// a user must: a test that finds no device, then Yes to going on anyway.
+inline void PassCameraPage(const ui::Driver& user, HWND sheet) {
+  user.Click(ui::Driver::ActivePage(sheet), IDC_TEST_CONNECTION);
+  user.Answer(user.WaitMessageBox(), IDOK);
+  user.Press(sheet, ui::WizardButton::Next);
+  user.Answer(user.WaitMessageBox(), IDYES);
 }
 
 // Cancel on a page after the first, answered with "&Exit".
