@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 pieces=490
 work=$(mktemp -d)
-trap 'rm -rf "$work"; "$root/scripts/wine-session.sh" down "$work" >/dev/null 2>&1 || true' EXIT
+trap '"$root/scripts/wine-session.sh" down "$work" >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 
 # The sample's own pieces, then filler in whole 10000-byte chunks up to 490.
 "$root/scripts/make-distribution.sh" "$work/dist" "$build" >/dev/null
@@ -19,7 +19,7 @@ own=$(ls "$work/dist"/*.cab | wc -l)
 found=$(ls "$work/dist"/*.cab | wc -l)
 [ "$found" -eq "$pieces" ] || { echo "bench: $found pieces, not $pieces" >&2; exit 1; }
 
-env_file=$("$root/scripts/wine-session.sh" up "$work")
+env_file=$("$root/scripts/wine-session.sh" up "$work" 2>/dev/null </dev/null)
 set -a
 # shellcheck disable=SC1090
 source "$env_file"
@@ -32,13 +32,19 @@ mkdir -p "$work/shots"
 start= end=
 while IFS= read -r line; do
   now=$(date +%s.%N)
+  line=${line%$'\r'}
   case $line in
     "demo: installing") start=$now ;;
     "demo: setup.exe ended"*) end=$now ;;
   esac
 done < <(SETUP_SCREENSHOTS=$(windows_path "$work/shots") \
-  wine "$build/windows/tests/demo/DemoWalk.exe" "$(windows_path "$work/dist")" "$folder")
-[ -n "$start" ] && [ -n "$end" ] || { echo "bench: the installation did not run through" >&2; exit 1; }
+  wine "$build/windows/tests/demo/DemoWalk.exe" "$(windows_path "$work/dist")" "$folder" \
+  2>"$work/walk.log")
+if [ -z "$start" ] || [ -z "$end" ]; then
+  echo "bench: the installation did not run through" >&2
+  cat "$work/walk.log" >&2
+  exit 1
+fi
 
 awk -v s="$start" -v e="$end" -v n="$pieces" 'BEGIN {
   floor = (n + 30) * 0.2; took = e - s;
