@@ -8,19 +8,14 @@
 #include <vector>
 
 #include "install/SettingsFile.h"
+#include "tests/support/DefaultBranding.h"
 #include "tests/support/Unscramble.h"
 
 namespace {
 
 SetupState DefaultState() {
   SetupState state{};
-  std::strcpy(state.m_szProductName, kDefaultProductName);
-  std::strcpy(state.m_szWebSite, kDefaultWebSite);
-  std::strcpy(state.m_szCompanyName, kDefaultCompanyName);
-  std::strcpy(state.m_szInfoEmail, kDefaultInfoEmail);
-  for (char* server :
-       {state.m_szServer, state.m_szServerDir, state.m_szServerMainPage, state.m_szServerMainPageM})
-    std::strcpy(server, kServerPlaceholder);
+  ApplyDefaultBranding(state);
   return state;
 }
 

@@ -24,6 +24,24 @@ inline void WriteWholeFile(const std::string& path, const std::string& content) 
   std::ofstream(path, std::ios::binary) << content;
 }
 
+// Deletes a folder with everything in it.
+inline void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(folder + "\\" + name);
+      else
+        DeleteFileA((folder + "\\" + name).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
 // Plain files of a folder, sorted, names as stored.
 inline std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;

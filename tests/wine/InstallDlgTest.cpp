@@ -18,6 +18,7 @@
 #include "platform/Win32.h"
 #include "tests/driver/InProcess.h"
 #include "tests/driver/Process.h"
+#include "tests/support/DefaultBranding.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "wizard/Prop.h"
@@ -35,35 +36,7 @@ std::string StandIn(const std::string& name) {
   return ReadWholeFile(setup.substr(0, setup.find_last_of('\\')) + "\\tools\\standins\\" + name);
 }
 
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(folder + "\\" + name);
-      else
-        DeleteFileA((folder + "\\" + name).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
-void ResetBranding() {
-  SetupState& state = theApp;
-  std::strcpy(state.m_szProductName, kDefaultProductName);
-  std::strcpy(state.m_szWebSite, kDefaultWebSite);
-  std::strcpy(state.m_szCompanyName, kDefaultCompanyName);
-  std::strcpy(state.m_szInfoEmail, kDefaultInfoEmail);
-  for (char* server :
-       {state.m_szServer, state.m_szServerDir, state.m_szServerMainPage, state.m_szServerMainPageM})
-    std::strcpy(server, kServerPlaceholder);
-  state.m_bOemProductName = state.m_bOemWebSite = state.m_bOemCompanyName = state.m_bOemInfoEmail =
-      state.m_bServer = state.m_bServerDir = state.m_bServerMainPage = state.m_bServerMainPageM = 0;
-}
+void ResetBranding() { ApplyDefaultBranding(theApp); }
 
 struct RunResult {
   INT_PTR result = 0;

@@ -29,23 +29,6 @@ std::string BuildFile(const std::string& relative) {
   return setup.substr(0, setup.find_last_of('\\')) + "\\" + relative;
 }
 
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(folder + "\\" + name);
-      else
-        DeleteFileA((folder + "\\" + name).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
 // The sample distribution: setup.exe, uninst.exe, kq and ch pieces cut from
 // the sample product files and stand-ins, two pictures.
 std::string MakeDistribution(const std::string& dist) {

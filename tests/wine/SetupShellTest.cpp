@@ -9,6 +9,7 @@
 #include "app/Background.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
+#include "tests/support/InstallChecks.h"
 
 namespace {
 
@@ -44,19 +45,8 @@ class Distribution {
           "1");
   }
 
+  std::vector<std::string> Files() const { return FilesIn(m_folder); }
   // Names, sizes and write times of the files in the folder.
-  std::vector<std::string> Files() const {
-    std::vector<std::string> files;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((m_folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return files;
-    do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(files.begin(), files.end());
-    return files;
-  }
   std::vector<std::string> Snapshot() const {
     std::vector<std::string> snapshot;
     for (const std::string& file : Files()) {

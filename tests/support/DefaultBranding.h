@@ -1,0 +1,11 @@
+// A setup state as start-up leaves it without any configuration file.
+#pragma once
+
+#include <string>
+
+#include "app/SetupConfig.h"
+
+inline void ApplyDefaultBranding(SetupState& state) {
+  ReadBranding(state,
+               [](const char*, const char* defaultValue) { return std::string(defaultValue); });
+}
