@@ -42,8 +42,8 @@ TEST_F(JoinPackageTest, JoinsSeveralFilesByteForByteAndDeletesThePieces) {
   const std::string one = Bytes(1, 2);
   const std::string odd = Bytes(10001, 3);
   std::vector<PieceSpec> pieces = Chunks("kq.exe", big);
-  for (const auto& spec : Chunks("b.dat", one)) pieces.push_back(spec);
-  for (const auto& spec : Chunks("sub/c.bin", odd)) pieces.push_back(spec);
+  for (const auto& piece : Chunks("b.dat", one)) pieces.push_back(piece);
+  for (const auto& piece : Chunks("sub/c.bin", odd)) pieces.push_back(piece);
   AddPackage(files, "kq", "7", pieces);
   files.files["kq.exe"] = "old version";
 
