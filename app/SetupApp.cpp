@@ -6,6 +6,7 @@
 #include "app/SetupDlg.h"
 #include "install/PackingMode.h"
 #include "install/UpdateMode.h"
+#include "platform/Folders.h"
 #include "platform/Profile.h"
 
 CSetupApp theApp;

@@ -6,6 +6,7 @@
 #include "app/SetupConfig.h"
 #include "install/JoinPackage.h"
 #include "install/PieceFormat.h"
+#include "platform/Folders.h"
 #include "platform/Profile.h"
 
 namespace {

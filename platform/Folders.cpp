@@ -2,9 +2,24 @@
 
 #include <direct.h>
 #include <cctype>
+#include <cstdio>
 #include <sys/stat.h>
 
+#include "app/SetupState.h"
 #include "platform/Win32.h"
+
+std::string ProgramPath() {
+  char path[kTextSize] = {};
+  GetModuleFileNameA(nullptr, path, kTextSize);
+  return path;
+}
+
+bool CanOpenForReading(const char* path) {
+  FILE* file = std::fopen(path, "rb");
+  if (!file) return false;
+  std::fclose(file);
+  return true;
+}
 
 int GetCurrentDrive() { return _getdrive(); }
 

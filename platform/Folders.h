@@ -29,5 +29,10 @@ class CurrentFolderKeeper {
   std::string m_strFolder;
 };
 
+// The full path of the running program.
+std::string ProgramPath();
+// True when the file can be opened for reading.
+bool CanOpenForReading(const char* path);
+
 // True when `path` begins with a drive letter and a colon.
 bool HasDriveLetter(const char* path);

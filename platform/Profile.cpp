@@ -1,7 +1,5 @@
 #include "platform/Profile.h"
 
-#include <cstdio>
-
 #include "app/SetupState.h"
 #include "platform/Win32.h"
 
@@ -14,17 +12,4 @@ std::string ReadProfileValue(const char* section, const char* key, const char* d
 
 void WriteProfileValue(const char* section, const char* key, const char* value, const char* file) {
   WritePrivateProfileStringA(section, key, value, file);
-}
-
-std::string ProgramPath() {
-  char path[kTextSize] = {};
-  GetModuleFileNameA(nullptr, path, kTextSize);
-  return path;
-}
-
-bool CanOpenForReading(const char* path) {
-  FILE* file = std::fopen(path, "rb");
-  if (!file) return false;
-  std::fclose(file);
-  return true;
 }

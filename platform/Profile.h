@@ -8,7 +8,3 @@
 std::string ReadProfileValue(const char* section, const char* key, const char* defaultValue,
                              const char* file);
 void WriteProfileValue(const char* section, const char* key, const char* value, const char* file);
-// The full path of the running program.
-std::string ProgramPath();
-// True when the file can be opened for reading.
-bool CanOpenForReading(const char* path);

@@ -1,6 +1,6 @@
 #include "wizard/PagePicture.h"
 
-#include "platform/Profile.h"
+#include "platform/Folders.h"
 #include "wizard/LoadJpegFile.h"
 #include "wizard/PictureRows.h"
 

@@ -9,7 +9,7 @@
 
 #include "app/SetupApp.h"
 #include "app/SetupConfig.h"
-#include "platform/Profile.h"
+#include "platform/Folders.h"
 
 namespace {
 
