@@ -40,6 +40,9 @@ void CSetupApp::ReadConfiguration() {
 
 void CSetupApp::FindSetupIni() {
   const std::string program = ProgramPath();
+  // The distribution is where the program is, whatever folder a dialog
+  // makes current later.
+  std::snprintf(m_szSetupDir, kTextSize, "%s", ProgramFolder(program).c_str());
   std::string ini = ProgramIniPath(program);
   // Only existence counts: a file named after the program wins even if it
   // holds no branding.

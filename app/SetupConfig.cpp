@@ -36,9 +36,13 @@ std::string ProgramIniPath(const std::string& programPath) {
   return (dot == std::string::npos ? programPath : programPath.substr(0, dot)) + ".ini";
 }
 
-std::string FolderIniPath(const std::string& programPath) {
+std::string ProgramFolder(const std::string& programPath) {
   const size_t slash = programPath.find_last_of('\\');
-  return (slash == std::string::npos ? std::string() : programPath.substr(0, slash)) + "\\kq.ini";
+  return slash == std::string::npos ? std::string() : programPath.substr(0, slash);
+}
+
+std::string FolderIniPath(const std::string& programPath) {
+  return ProgramFolder(programPath) + "\\kq.ini";
 }
 
 void ReadBranding(SetupState& state, const KeyReader& read) {

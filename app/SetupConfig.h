@@ -13,6 +13,8 @@ constexpr int kVersionMinor = 64;
 
 // The program path with everything from its last "." replaced by ".ini".
 std::string ProgramIniPath(const std::string& programPath);
+// The folder of the program, without a trailing backslash.
+std::string ProgramFolder(const std::string& programPath);
 // "\kq.ini" appended to the program's folder.
 std::string FolderIniPath(const std::string& programPath);
 

@@ -21,6 +21,8 @@ constexpr const char kDefaultInfoEmail[] = "info@quelmar.example";
 constexpr const char kServerPlaceholder[] = "01234";
 
 struct SetupState {
+  // The folder of the running program, which holds the distribution.
+  char m_szSetupDir[kTextSize];
   char m_szSetupIni[kTextSize];
   char m_szProductIni[kTextSize];
   int32_t m_nPackageVersion;

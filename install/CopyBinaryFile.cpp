@@ -9,6 +9,12 @@ constexpr size_t kBlockSize = 4096;
 int CopyBinaryFile(const char* source, const char* destination, FileOps& files) {
   const int in = files.OpenRead(source);
   if (in == FileOps::kNoFile) return 0;
+  // Creating the destination truncates it: were it the source itself, the
+  // copy would empty the very file it reads.
+  if (files.SameFile(source, destination)) {
+    files.Close(in);
+    return 0;
+  }
   const int out = files.Create(destination);
   if (out == FileOps::kNoFile) {
     files.Close(in);

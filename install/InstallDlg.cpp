@@ -107,7 +107,7 @@ void CInstallDlg::RunInstallStep() {
   switch (step) {
     case 0:
       m_nStep = 1;
-      PrepareWorkFolder();
+      if (!PrepareWorkFolder()) EndDialog(IDCANCEL);
       break;
     case 9:
       m_nStep = 10;
@@ -139,25 +139,32 @@ void CInstallDlg::RunInstallStep() {
       m_nStep = step + 1;
       break;
     case kLastStep:
-      OnOK();
+      CDialog::OnOK();
       break;
     default:
       break;
   }
 }
 
-void CInstallDlg::PrepareWorkFolder() {
+bool CInstallDlg::PrepareWorkFolder() {
+  // The distribution's folder comes from the program's path: a dialog of
+  // the wizard may have left another folder current.
+  std::snprintf(m_szSetupDir, kTextSize, "%s", theApp.m_szSetupDir);
+  if (RealFileOps().SameFile(WorkFolder(), m_szSetupDir)) {
+    KillTimer(kStepTimer);
+    AfxMessageBox(kSetupFolderRefusal);
+    return false;
+  }
   const std::string ini = WorkFolder() + "\\kq.ini";
   m_bSettingsPathOk = ini.size() < static_cast<size_t>(kTextSize);
   std::snprintf(theApp.m_szProductIni, kTextSize, "%s", m_bSettingsPathOk ? ini.c_str() : "");
   m_nInstallDrive =
       HasDriveLetter(ini.c_str()) ? std::toupper(static_cast<unsigned char>(ini[0])) - 64 : 0;
   m_nSavedDrive = GetCurrentDrive();
-  // The ANSI current folder never exceeds MAX_PATH, so it fits.
-  std::snprintf(m_szSetupDir, kTextSize, "%s", GetCurrentFolder().c_str());
   std::string folders = ini;
   CreateFolderPath(&folders[0]);
   ReturnToSetupFolder();
+  return true;
 }
 
 void CInstallDlg::WriteSettings(int step) {

@@ -30,9 +30,14 @@ class CInstallDlg : public CDialog {
   void DoDataExchange(CDataExchange* dx) override;
   void OnTimer(UINT_PTR id) override;
   void OnDestroy() override;
+  // Enter, Escape and Alt+F4 must not end a run half done: only its last
+  // step or Cancel at a copy error ends it.
+  void OnOK() override {}
+  void OnCancel() override {}
 
  private:
-  void PrepareWorkFolder();
+  // False (after telling the user) when the run must not go on.
+  bool PrepareWorkFolder();
   void WriteSettings(int step);
   void StartPieceSearch();
   void FindNextPiece();

@@ -50,6 +50,24 @@ std::vector<std::string> FilesIn(const std::string& folder) {
   return names;
 }
 void Pause(unsigned milliseconds) { Sleep(milliseconds); }
+// A file's identity: its volume and its index there. Opened without any
+// access right and sharing everything, so even a locked file or a folder
+// can be asked.
+bool IdentityOf(const char* path, BY_HANDLE_FILE_INFORMATION& info) {
+  HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool ok = GetFileInformationByHandle(file, &info) != 0;
+  CloseHandle(file);
+  return ok;
+}
+bool SameIdentity(const char* a, const char* b) {
+  BY_HANDLE_FILE_INFORMATION first, second;
+  return IdentityOf(a, first) && IdentityOf(b, second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
 constexpr char kSeparator = '\\';
 #else
 int OpenReadOnly(const char* path) { return open(path, O_RDONLY | O_CLOEXEC); }
@@ -100,6 +118,11 @@ void Pause(unsigned milliseconds) {
   while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
   }
 }
+bool SameIdentity(const char* a, const char* b) {
+  struct stat first, second;
+  return stat(a, &first) == 0 && stat(b, &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
 constexpr char kSeparator = '/';
 #endif
 
@@ -143,6 +166,9 @@ class DiskFileOps : public FileOps {
     return FilesIn(folder.empty() ? folder_ : Path(folder));
   }
   void Wait(unsigned milliseconds) override { Pause(milliseconds); }
+  bool SameFile(const std::string& a, const std::string& b) override {
+    return SameIdentity(Path(a).c_str(), Path(b).c_str());
+  }
 
  private:
   std::string Path(const std::string& name) const {

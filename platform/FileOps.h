@@ -34,6 +34,9 @@ class FileOps {
   // Names of the plain files in a folder ("" is the folder itself).
   virtual std::vector<std::string> List(const std::string& folder) = 0;
   virtual void Wait(unsigned milliseconds) = 0;
+  // True when both names lead to one and the same file or folder, however
+  // differently they are spelt (case, links, "." parts, short names).
+  virtual bool SameFile(const std::string& a, const std::string& b) = 0;
 
   bool Exists(const std::string& name) { return Size(name) >= 0; }
 };

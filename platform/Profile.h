@@ -1,10 +1,12 @@
 // Profile (INI) files, read and written key by key with 260-byte values.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
-// The value of section/key in `file`, at most 259 characters, or
-// `defaultValue` when the file, section or key is missing.
+// The value of section/key in `file`, at most 259 characters (or
+// `bufferSize` - 1), or `defaultValue` when the file, section or key is
+// missing.
 std::string ReadProfileValue(const char* section, const char* key, const char* defaultValue,
-                             const char* file);
+                             const char* file, size_t bufferSize = 260);
 void WriteProfileValue(const char* section, const char* key, const char* value, const char* file);

@@ -25,6 +25,28 @@ bool RegistryRead(HKEY root, const char* key, const char* name, void* data, DWOR
   return ok;
 }
 
+RegistryLookup RegistryQuery(HKEY root, const char* key, const char* name, DWORD maxSize,
+                             DWORD* type, std::string* bytes) {
+  HKEY opened = nullptr;
+  const LONG open = RegOpenKeyA(root, key, &opened);
+  if (open == ERROR_FILE_NOT_FOUND) return RegistryLookup::Absent;
+  if (open != ERROR_SUCCESS) return RegistryLookup::Failed;
+  DWORD size = 0;
+  LONG result = RegQueryValueExA(opened, name, nullptr, type, nullptr, &size);
+  if (result == ERROR_SUCCESS && size <= maxSize) {
+    bytes->assign(size, '\0');
+    result =
+        RegQueryValueExA(opened, name, nullptr, type,
+                         reinterpret_cast<BYTE*>(bytes->empty() ? nullptr : &(*bytes)[0]), &size);
+    bytes->resize(size);
+  } else if (result == ERROR_SUCCESS) {
+    result = ERROR_MORE_DATA;
+  }
+  RegCloseKey(opened);
+  if (result == ERROR_FILE_NOT_FOUND) return RegistryLookup::Absent;
+  return result == ERROR_SUCCESS ? RegistryLookup::Found : RegistryLookup::Failed;
+}
+
 void RegistryWrite(HKEY root, const char* key, const char* name, DWORD type, const void* data,
                    DWORD size) {
   HKEY opened = OpenKey(root, key);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "app/SetupApp.h"
 #include "install/FolderPath.h"
@@ -15,6 +17,7 @@
 #include "resources/resource.h"
 #include "wizard/PageFrame.h"
 #include "wizard/PagePicture.h"
+#include "wizard/RegistryBackup.h"
 #include "wizard/Prop.h"
 
 namespace {
@@ -27,6 +30,12 @@ constexpr char kDiscovery[] = "PMTUDiscovery";
 constexpr char kMaxMtu[] = "MaxMTU";
 constexpr char kSpeedSection[] = "RasSpeed";
 constexpr char kTransportSection[] = "netTrans";
+// The same values with their type and exact bytes.
+constexpr char kTypedSpeedSection[] = "RasSpeedTyped";
+constexpr char kTypedTransportSection[] = "netTransTyped";
+// No value the tuning replaces comes near this; a larger one is not saved.
+constexpr DWORD kMaxSavedBytes = 1024;
+constexpr size_t kTypedTextSize = 2 * kMaxSavedBytes + 16;
 constexpr char kAbsent[] = "-1";
 constexpr int kAdapters = 9;
 
@@ -54,6 +63,32 @@ struct Adapter {
     std::snprintf(backupKey, sizeof backupKey, "P000%d", n);
   }
 };
+
+// A value that the tuning replaces, and where its backup goes.
+struct BackupEntry {
+  std::string key;
+  const char* name;
+  const char* section;
+  const char* typedSection;
+  std::string backupKey;
+  bool numberKey;
+};
+
+// The MSTCP values, then MaxMTU of each adapter key that exists, in the
+// order of the backup.
+std::vector<BackupEntry> BackupEntries() {
+  std::vector<BackupEntry> entries;
+  for (const MstcpValue& mstcp : kMstcpValues)
+    entries.push_back(
+        {kMstcpKey, mstcp.name, kSpeedSection, kTypedSpeedSection, mstcp.name, !mstcp.isText});
+  for (int n = 0; n < kAdapters; ++n) {
+    const Adapter adapter(n);
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key))
+      entries.push_back({adapter.key, kMaxMtu, kTransportSection, kTypedTransportSection,
+                         adapter.backupKey, false});
+  }
+  return entries;
+}
 
 // The first four bytes of a value read, as a 32-bit number.
 int32_t NumberOf(const char (&value)[kTextSize]) {
@@ -97,9 +132,10 @@ bool CBonus::OnCommand(WORD id, WORD code) {
 
 void CBonus::OnOptimize() {
   char settingsFile[kTextSize];
-  if (!m_bOptimized && MayChangeRegistry() && PrepareSettingsFile(settingsFile)) {
-    BackUpAndTune(settingsFile);
-    m_bOptimized = TRUE;
+  if (!m_bOptimized && MayChangeRegistry() && HasSomethingToTune() &&
+      PrepareSettingsFile(settingsFile) && BackUp(settingsFile)) {
+    Tune();
+    m_bOptimized = IsTuned();
   }
   SetMarks();
 }
@@ -108,7 +144,7 @@ void CBonus::OnNoOptimize() {
   char settingsFile[kTextSize];
   if (m_bOptimized && MayChangeRegistry() && PrepareSettingsFile(settingsFile)) {
     Restore(settingsFile);
-    m_bOptimized = FALSE;
+    m_bOptimized = IsTuned();
   }
   SetMarks();
 }
@@ -150,6 +186,17 @@ bool CBonus::MayChangeRegistry() {
   return false;
 }
 
+bool CBonus::HasSomethingToTune() {
+  // Without the MSTCP key or any adapter key there is no Windows 9x
+  // dial-up stack, and tuning could never come into force.
+  bool adapter = false;
+  for (int n = 0; n < kAdapters && !adapter; ++n)
+    adapter = RegistryKeyExists(HKEY_LOCAL_MACHINE, Adapter(n).key);
+  if (adapter && RegistryKeyExists(HKEY_LOCAL_MACHINE, kMstcpKey)) return true;
+  AfxMessageBox("There are no dial-up connection settings to optimize on this computer.", MB_OK);
+  return false;
+}
+
 bool CBonus::PrepareSettingsFile(char (&path)[kTextSize]) {
   const CString& folder = theApp.m_pWizard->m_pageWorkFolder.m_strFolder;
   const int length = std::snprintf(path, sizeof path, "%s\\kq.ini", folder.c_str());
@@ -158,27 +205,45 @@ bool CBonus::PrepareSettingsFile(char (&path)[kTextSize]) {
   return true;
 }
 
-void CBonus::BackUpAndTune(const char* settingsFile) {
-  char value[kTextSize];
-  char backup[kTextSize];
-  for (const MstcpValue& mstcp : kMstcpValues) {
-    const char* saved = kAbsent;
-    if (ReadRegValue(kMstcpKey, mstcp.name, value)) {
-      if (mstcp.isText) {
-        saved = value;
-      } else {
-        std::snprintf(backup, sizeof backup, "%ld", static_cast<long>(NumberOf(value)));
-        saved = backup;
-      }
+bool CBonus::BackUp(const char* settingsFile) {
+  // Nothing may be tuned unless every value it replaces is in the file,
+  // read back as written: undoing relies on it alone.
+  bool saved = true;
+  for (const BackupEntry& entry : BackupEntries()) {
+    SavedValue value;
+    DWORD type = 0;
+    switch (RegistryQuery(HKEY_LOCAL_MACHINE, entry.key.c_str(), entry.name, kMaxSavedBytes, &type,
+                          &value.bytes)) {
+      case RegistryLookup::Found:
+        value.present = true;
+        value.type = type;
+        break;
+      case RegistryLookup::Absent:
+        break;
+      case RegistryLookup::Failed:
+        saved = false;
+        continue;
     }
-    WriteProfileValue(kSpeedSection, mstcp.name, saved, settingsFile);
+    WriteProfileValue(entry.section, entry.backupKey.c_str(),
+                      PlainBackupText(value, entry.numberKey).c_str(), settingsFile);
+    const std::string exact = TypedBackupText(value);
+    WriteProfileValue(entry.typedSection, entry.backupKey.c_str(), exact.c_str(), settingsFile);
+    saved = saved && ReadProfileValue(entry.typedSection, entry.backupKey.c_str(), "", settingsFile,
+                                      kTypedTextSize) == exact;
   }
+  if (!saved) {
+    const std::string text = std::string("The current connection settings could not be saved in ") +
+                             settingsFile + ". Nothing was changed.";
+    AfxMessageBox(text.c_str(), MB_OK);
+  }
+  return saved;
+}
+
+void CBonus::Tune() {
   for (int n = 0; n < kAdapters; ++n) {
     const Adapter adapter(n);
-    if (!RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key)) continue;
-    const bool read = ReadRegValue(adapter.key, kMaxMtu, value);
-    WriteProfileValue(kTransportSection, adapter.backupKey, read ? value : kAbsent, settingsFile);
-    WriteRegValue(adapter.key, kMaxMtu, REG_SZ, kTunedMaxMtu);
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key))
+      WriteRegValue(adapter.key, kMaxMtu, REG_SZ, kTunedMaxMtu);
   }
   WriteRegValue(kMstcpKey, kRcvWindow, REG_DWORD, kTunedRcvWindow);
   WriteRegValue(kMstcpKey, kTtl, REG_SZ, kTunedTtl);
@@ -187,25 +252,21 @@ void CBonus::BackUpAndTune(const char* settingsFile) {
 }
 
 void CBonus::Restore(const char* settingsFile) {
-  for (const MstcpValue& mstcp : kMstcpValues) {
-    const std::string saved = ReadProfileValue(kSpeedSection, mstcp.name, kAbsent, settingsFile);
-    if (std::atoi(saved.c_str()) == -1)
-      DeleteRegValue(kMstcpKey, mstcp.name);
-    else if (mstcp.isText)
-      WriteRegValue(kMstcpKey, mstcp.name, REG_SZ, saved.c_str());
+  for (const BackupEntry& entry : BackupEntries()) {
+    // The exact form when this setup wrote the backup, else the plain form
+    // of an older one.
+    SavedValue value;
+    if (!FromTypedBackup(ReadProfileValue(entry.typedSection, entry.backupKey.c_str(), "",
+                                          settingsFile, kTypedTextSize),
+                         value))
+      value = FromPlainBackup(
+          ReadProfileValue(entry.section, entry.backupKey.c_str(), kAbsent, settingsFile),
+          entry.numberKey);
+    if (!value.present)
+      DeleteRegValue(entry.key.c_str(), entry.name);
     else
-      WriteRegValue(kMstcpKey, mstcp.name, REG_DWORD,
-                    static_cast<int32_t>(std::atol(saved.c_str())));
-  }
-  for (int n = 0; n < kAdapters; ++n) {
-    const Adapter adapter(n);
-    if (!RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key)) continue;
-    const std::string saved =
-        ReadProfileValue(kTransportSection, adapter.backupKey, kAbsent, settingsFile);
-    if (std::atoi(saved.c_str()) == -1)
-      DeleteRegValue(adapter.key, kMaxMtu);
-    else
-      WriteRegValue(adapter.key, kMaxMtu, REG_SZ, saved.c_str());
+      RegistryWrite(HKEY_LOCAL_MACHINE, entry.key.c_str(), entry.name, value.type,
+                    value.bytes.data(), static_cast<DWORD>(value.bytes.size()));
   }
 }
 

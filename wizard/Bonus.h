@@ -33,7 +33,12 @@ class CBonus : public CPropertyPage {
   // The settings file of the working folder, its folders created; false
   // when the path does not fit.
   static bool PrepareSettingsFile(char (&path)[kTextSize]);
-  static void BackUpAndTune(const char* settingsFile);
+  // False (after telling the user) when there is nothing to tune.
+  static bool HasSomethingToTune();
+  // Saves every value the tuning replaces and reads it back; false (after
+  // telling the user) when the backup is not whole.
+  static bool BackUp(const char* settingsFile);
+  static void Tune();
   static void Restore(const char* settingsFile);
   void SetMarks();
 

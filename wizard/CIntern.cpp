@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "install/Scramble.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "platform/Phonebook.h"
@@ -67,6 +68,8 @@ void CCIntern::DoDataExchange(CDataExchange* dx) {
   DDX_Text(dx, IDC_RAS_USER, m_strRasUser);
   DDV_MaxChars(dx, m_strRasUser, kMaxText);
   DDX_Text(dx, IDC_PROXY, m_strProxy);
+  // The scrambled value keeps no more of the address than this.
+  DDV_MaxChars(dx, m_strProxy, static_cast<int>(kScrambleMaxText));
 }
 
 BOOL CCIntern::OnSetActive() {

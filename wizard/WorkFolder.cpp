@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "app/SetupApp.h"
+#include "install/FolderPath.h"
 #include "platform/DataExchange.h"
+#include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "resources/dlg134-work-folder.h"
 #include "resources/resource.h"
@@ -42,6 +45,10 @@ LRESULT CWorkFolder::OnWizardNext() {
     AfxMessageBox(text.c_str());
     return -1;
   }
+  if (RealFileOps().SameFile(folder, theApp.m_szSetupDir)) {
+    AfxMessageBox(kSetupFolderRefusal);
+    return -1;
+  }
   SetDlgItemText(IDC_FOLDER, folder.c_str());
   return CPropertyPage::OnWizardNext();
 }
@@ -66,6 +73,9 @@ void CWorkFolder::OnBrowse() {
   dialog.lpstrTitle = "Select Working folder";
   dialog.Flags = OFN_HIDEREADONLY | OFN_NOVALIDATE | OFN_NONETWORKBUTTON | OFN_EXPLORER;
   dialog.lpstrDefExt = "exe";
+  // The file dialog makes the folder it shows current, even when cancelled;
+  // the pictures and the installation read the distribution from there.
+  const CurrentFolderKeeper keeper;
   if (!GetSaveFileNameA(&dialog)) return;
 
   std::string folder;

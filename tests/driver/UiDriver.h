@@ -105,6 +105,11 @@ class Driver {
   DWORD m_processId;
 };
 
+// Presses and releases `key` on the keyboard, as a user does, with
+// `modifier` (VK_MENU for Alt, …) held down when given. It reaches the
+// window that has the keyboard focus, of whatever program.
+void PressKey(WORD key, WORD modifier = 0);
+
 // Saves the whole screen as a 24-bit BMP named NAME.bmp in the folder that
 // SETUP_SCREENSHOTS names (the current folder without it); returns the path.
 std::string Screenshot(const std::string& name);

@@ -8,6 +8,10 @@
 #include <sstream>
 #include <string>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "install/FolderPath.h"
 #include "install/JoinPackage.h"
 #include "install/PackageWriter.h"
 #include "platform/FileOps.h"
@@ -109,6 +113,35 @@ TEST_F(DiskFolder, PackedPackageJoinsOnDisk) {
   EXPECT_EQ(153, JoinPackage("kq", state, *out));
   EXPECT_EQ(exe, Get("out/kq.exe"));
   EXPECT_EQ((std::vector<std::string>{"kq.exe"}), out->List(""));
+}
+
+// Installing into the folder that holds the distribution must not empty it:
+// however the destination is spelt, the source is never truncated.
+TEST_F(DiskFolder, CopyOntoItselfLeavesTheSourceWhole) {
+  const std::string data = Bytes(10000, 5);
+  Put("kq0.cab", data);
+  ASSERT_EQ(0, mkdir((path + "/sub").c_str(), 0777));
+  ASSERT_EQ(0, link((path + "/kq0.cab").c_str(), (path + "/hard.cab").c_str()));
+  ASSERT_EQ(0, symlink("kq0.cab", (path + "/soft.cab").c_str()));
+  for (const char* destination :
+       {"kq0.cab", "./kq0.cab", "sub/../kq0.cab", "hard.cab", "soft.cab"}) {
+    EXPECT_TRUE(files->SameFile("kq0.cab", destination)) << destination;
+    EXPECT_EQ(0, CopyBinaryFile("kq0.cab", destination, *files)) << destination;
+    EXPECT_EQ(data, Get("kq0.cab")) << destination;
+  }
+}
+
+TEST_F(DiskFolder, SameFileTellsFilesAndFoldersApart) {
+  Put("a.cab", "same bytes");
+  Put("b.cab", "same bytes");
+  ASSERT_EQ(0, mkdir((path + "/sub").c_str(), 0777));
+  EXPECT_FALSE(files->SameFile("a.cab", "b.cab"));
+  EXPECT_FALSE(files->SameFile("a.cab", "missing.cab"));
+  EXPECT_FALSE(files->SameFile("missing.cab", "missing.cab"));
+  EXPECT_TRUE(files->SameFile("sub", "sub/."));
+  EXPECT_FALSE(files->SameFile("sub", "."));
+  EXPECT_EQ(1, CopyBinaryFile("a.cab", "sub/a.cab", *files));
+  EXPECT_EQ("same bytes", Get("sub/a.cab"));
 }
 
 }  // namespace

@@ -33,6 +33,10 @@ class MemoryFileOps : public FileOps {
   long long Size(const std::string& name) override;
   std::vector<std::string> List(const std::string& folder) override;
   void Wait(unsigned milliseconds) override { waits.push_back(milliseconds); }
+  // One name is one file here.
+  bool SameFile(const std::string& a, const std::string& b) override {
+    return a == b && files.count(a) > 0;
+  }
 
   size_t OpenCount() const { return open_.size(); }
 

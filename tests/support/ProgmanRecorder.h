@@ -15,7 +15,9 @@
 
 class ProgmanRecorder {
  public:
-  ProgmanRecorder() {
+  // With `answerDelayMs`, each command is acknowledged only that long after
+  // it came, as by a Program Manager that hangs.
+  explicit ProgmanRecorder(DWORD answerDelayMs = 0) : m_answerDelayMs(answerDelayMs) {
     s_instance = this;
     m_thread = std::thread([this] { Serve(); });
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -63,6 +65,7 @@ class ProgmanRecorder {
       DdeGetData(data, reinterpret_cast<LPBYTE>(&text[0]), size, 0);
       // Record what was sent after the terminating NUL too, should any come.
       if (!text.empty() && text.back() == '\0') text.pop_back();
+      Sleep(s_instance->m_answerDelayMs);
       std::lock_guard<std::mutex> lock(s_instance->m_mutex);
       s_instance->m_commands.push_back(text);
       return reinterpret_cast<HDDEDATA>(DDE_FACK);
@@ -71,6 +74,7 @@ class ProgmanRecorder {
   }
 
   static inline ProgmanRecorder* s_instance = nullptr;
+  DWORD m_answerDelayMs;
   std::thread m_thread;
   std::mutex m_mutex;
   std::condition_variable m_ready;

@@ -79,6 +79,10 @@ class TcpRegistry {
     Create(kNetTrans);
   }
   ~TcpRegistry() {
+    if (m_bRemovedMstcp && m_bHadMstcp) {
+      HKEY made = nullptr;
+      if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kMstcp, &made) == ERROR_SUCCESS) RegCloseKey(made);
+    }
     DeleteMstcpValues();
     for (const auto& saved : m_savedMstcp) Put(kMstcp, saved.first, saved.second);
     for (auto key = m_created.rbegin(); key != m_created.rend(); ++key) {
@@ -91,6 +95,14 @@ class TcpRegistry {
     }
   }
   bool Usable() const { return m_bUsable; }
+  // Takes the MSTCP key away, as on a machine without the dial-up stack;
+  // false when it holds values of the prefix's own.
+  bool RemoveMstcp() {
+    DeleteMstcpValues();
+    if (!ValuesOf(kMstcp).empty()) return false;
+    m_bRemovedMstcp = RegDeleteKeyA(HKEY_LOCAL_MACHINE, kMstcp) == ERROR_SUCCESS;
+    return m_bRemovedMstcp;
+  }
   void Mstcp(const std::string& name, const Value& value) { Put(kMstcp, name, value); }
   void AddAdapter(int n) { Create(AdapterKey(n)); }
   void AddAdapter(int n, const std::string& maxMtu) {
@@ -132,6 +144,7 @@ class TcpRegistry {
 
   bool m_bHadMstcp = false;
   bool m_bUsable = true;
+  bool m_bRemovedMstcp = false;
   std::map<std::string, Value> m_savedMstcp;
   std::vector<std::string> m_created;
 };
@@ -140,6 +153,10 @@ std::string CurrentFolder() {
   char folder[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, folder);
   return folder;
+}
+
+void WriteFileText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
 }
 
 std::string FileText(const std::string& path) {
@@ -224,10 +241,15 @@ TEST_F(BonusPage, OptimizeTunesBacksUpAndNoOptimizationPutsEverythingBack) {
     EXPECT_EQ(tuned.at(kMstcp).at("PMTUBlackHoleDetect"), Dword(0));
     EXPECT_EQ(tuned.at(kMstcp).at("PMTUDiscovery"), Dword(1));
     for (int n : {0, 2, 4}) EXPECT_EQ(tuned.at(AdapterKey(n)).at("MaxMTU"), Text("576")) << n;
+    // The plain sections as older setups read them, then every value again
+    // with its type and bytes.
     EXPECT_EQ(SettingsText(),
               "[RasSpeed]\r\nDefaultRcvWindow=8760\r\nDefaultTTL=32\r\n"
               "PMTUBlackHoleDetect=1\r\nPMTUDiscovery=-1\r\n"
-              "[netTrans]\r\nP0000=1500\r\nP0002=-1\r\nP0004=1006\r\n");
+              "[RasSpeedTyped]\r\nDefaultRcvWindow=4:38220000\r\nDefaultTTL=1:333200\r\n"
+              "PMTUBlackHoleDetect=4:01000000\r\nPMTUDiscovery=-1\r\n"
+              "[netTrans]\r\nP0000=1500\r\nP0002=-1\r\nP0004=1006\r\n"
+              "[netTransTyped]\r\nP0000=1:3135303000\r\nP0002=-1\r\nP0004=1:3130303600\r\n");
 
     Tick(user, page, IDC_NO_OPTIMIZE, "none");
     EXPECT_EQ(TcpRegistry::Snapshot(), before);
@@ -351,6 +373,78 @@ TEST_F(BonusPage, DetectionWhenShown) {
     });
     EXPECT_EQ(wizard.m_pageBonus.m_bOptimized, c.marks == "optimize") << c.name;
   }
+}
+
+// Nothing to tune: nothing changes, the user is told, and the marks keep
+// showing the state in force.
+TEST_F(BonusPage, WithoutTheMstcpKeyNothingIsTunedAndNoOptimizationStaysTicked) {
+  m_registry.AddAdapter(0, "1500");
+  if (!m_registry.RemoveMstcp()) GTEST_SKIP() << "the prefix has an MSTCP key of its own";
+  const auto before = TcpRegistry::Snapshot();
+  Run([&](const Driver& user, HWND sheet, HWND page) {
+    EXPECT_EQ(Marks(page), "none");
+    user.Click(page, IDC_OPTIMIZE);
+    const ui::MessageBoxView box = user.WaitMessageBox();
+    EXPECT_EQ(box.text, "There are no dial-up connection settings to optimize on this computer.");
+    user.Answer(box, IDOK);
+    EXPECT_EQ(MarksAfterClick(user, page, "none"), "none");
+    wizard_run::CancelAndExit(user, sheet);
+  });
+  EXPECT_EQ(TcpRegistry::Snapshot(), before);
+  EXPECT_FALSE(m_wizard.m_pageBonus.m_bOptimized);
+  EXPECT_EQ(GetFileAttributesA(m_folder.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// The page promises to save before it changes anything: where the backup
+// cannot be written and read back, nothing is tuned.
+TEST_F(BonusPage, OptimizeWithoutAWritableSettingsFileChangesNothing) {
+  m_registry.Mstcp("DefaultRcvWindow", Dword(8760));
+  m_registry.Mstcp("DefaultTTL", Text("32"));
+  m_registry.AddAdapter(0, "1500");
+  const auto before = TcpRegistry::Snapshot();
+  // A file where the working folder would have to be made.
+  const std::string blocker = CurrentFolder() + "\\blocker" + std::to_string(s_runs);
+  WriteFileText(blocker, "not a folder");
+  m_wizard.m_pageWorkFolder.m_strFolder = blocker + "\\kq";
+  Run([&](const Driver& user, HWND sheet, HWND page) {
+    user.Click(page, IDC_OPTIMIZE);
+    const ui::MessageBoxView box = user.WaitMessageBox();
+    EXPECT_NE(box.text.find("could not be saved"), std::string::npos) << box.text;
+    EXPECT_NE(box.text.find("Nothing was changed."), std::string::npos) << box.text;
+    user.Answer(box, IDOK);
+    EXPECT_EQ(MarksAfterClick(user, page, "none"), "none");
+    EXPECT_EQ(TcpRegistry::Snapshot(), before);
+    wizard_run::CancelAndExit(user, sheet);
+  });
+  DeleteFileA(blocker.c_str());
+  EXPECT_EQ(TcpRegistry::Snapshot(), before);
+}
+
+// Values kept as text and values an older setup saved come back as they
+// were: type and bytes.
+TEST_F(BonusPage, TextValuesAndOlderBackupsComeBackExactly) {
+  m_registry.Mstcp("DefaultRcvWindow", Text("8760"));
+  m_registry.Mstcp("DefaultTTL", Text("32"));
+  m_registry.Mstcp("PMTUDiscovery", Dword(0xFFFFFFFF));
+  m_registry.AddAdapter(0, "1500");
+  const auto before = TcpRegistry::Snapshot();
+  Run([&](const Driver& user, HWND sheet, HWND page) {
+    Tick(user, page, IDC_OPTIMIZE, "optimize");
+    Tick(user, page, IDC_NO_OPTIMIZE, "none");
+    EXPECT_EQ(TcpRegistry::Snapshot(), before);
+    // A backup as the setup wrote it before values kept their type.
+    Tick(user, page, IDC_OPTIMIZE, "optimize");
+    WriteFileText(m_folder + "\\kq.ini",
+                  "[RasSpeed]\r\nDefaultRcvWindow=8760\r\nDefaultTTL=32\r\n"
+                  "PMTUBlackHoleDetect=-1\r\nPMTUDiscovery=-1\r\n[netTrans]\r\nP0000=1500\r\n");
+    Tick(user, page, IDC_NO_OPTIMIZE, "none");
+    wizard_run::CancelAndExit(user, sheet);
+  });
+  const auto after = TcpRegistry::Snapshot();
+  EXPECT_EQ(after.at(kMstcp).at("DefaultRcvWindow"), Dword(8760));
+  EXPECT_EQ(after.at(kMstcp).at("DefaultTTL"), Text("32"));
+  EXPECT_EQ(after.at(kMstcp).count("PMTUDiscovery"), 0u);
+  EXPECT_EQ(after.at(AdapterKey(0)).at("MaxMTU"), Text("1500"));
 }
 
 // On the NT family the page refuses, whether the family comes from the

@@ -4,6 +4,8 @@
 // progress bar, and the Retry/Cancel question on a piece that cannot be read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -12,6 +14,7 @@
 
 #include "app/SetupApp.h"
 #include "platform/WinApp.h"
+#include "install/FolderPath.h"
 #include "install/InstallDlg.h"
 #include "install/PackageWriter.h"
 #include "platform/Folders.h"
@@ -37,6 +40,49 @@ std::string StandIn(const std::string& name) {
 }
 
 void ResetBranding() { ApplyDefaultBranding(theApp); }
+
+// Every position the installation gives its progress bar, with the time it
+// came; hooked on the thread that runs the dialog.
+class ProgressLog {
+ public:
+  ProgressLog() {
+    s_log = this;
+    m_hook = SetWindowsHookExA(WH_CALLWNDPROC, &Record, nullptr, GetCurrentThreadId());
+  }
+  ~ProgressLog() {
+    UnhookWindowsHookEx(m_hook);
+    s_log = nullptr;
+  }
+  ProgressLog(const ProgressLog&) = delete;
+  ProgressLog& operator=(const ProgressLog&) = delete;
+
+  std::vector<int> positions;
+  std::vector<DWORD> times;
+
+ private:
+  static LRESULT CALLBACK Record(int code, WPARAM wp, LPARAM lp) {
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && call->message == PBM_SETPOS) {
+      s_log->positions.push_back(static_cast<int>(call->wParam));
+      s_log->times.push_back(GetTickCount());
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+  }
+  static inline ProgressLog* s_log = nullptr;
+  HHOOK m_hook;
+};
+
+// The positions after each tick for `pieces` pieces: the step just done
+// plus the pieces counted, step 13 skipped, the last step shown twice.
+std::vector<int> ExpectedPositions(int pieces) {
+  std::vector<int> positions;
+  for (int step = 1; step <= 9; ++step) positions.push_back(step);
+  for (int piece = 1; piece <= pieces; ++piece) positions.push_back(10 + piece);
+  for (int step : {11, 12}) positions.push_back(step + pieces);
+  for (int step = 14; step <= 30; ++step) positions.push_back(step + pieces);
+  positions.push_back(30 + pieces);
+  return positions;
+}
 
 struct RunResult {
   INT_PTR result = 0;
@@ -92,13 +138,14 @@ class InstallDlgTest : public testing::Test {
   // Runs the dialog from the distribution folder with the wizard's answers
   // in place, `user` acting meanwhile.
   RunResult Install(const std::function<void(CProp&)>& answer,
-                    const std::function<void(ui::Driver&)>& user) {
-    ProgmanRecorder progman;
+                    const std::function<void(ui::Driver&)>& user, DWORD progmanDelayMs = 0) {
+    ProgmanRecorder progman(progmanDelayMs);
     CProp wizard("Quelmar Ovistra Setup", nullptr, 0);
     wizard.m_pageWorkFolder.m_strFolder = m_work;
     answer(wizard);
     theApp.m_pWizard = &wizard;
-    EXPECT_TRUE(ChangeFolder(m_dist.c_str()));
+    std::snprintf(theApp.m_szSetupDir, kTextSize, "%s", m_dist.c_str());
+    EXPECT_TRUE(ChangeFolder((m_current.empty() ? m_dist : m_current).c_str()));
     CInstallDlg dialog;
     dialog.m_nStep = 0;
     RunResult run;
@@ -115,6 +162,8 @@ class InstallDlgTest : public testing::Test {
   static void WaitToEnd(ui::Driver& user) { user.WaitGone(user.WaitWindow("Installing"), 60000); }
 
   std::string m_home, m_dist, m_base, m_work;
+  // The folder current when the run starts; the distribution's by default.
+  std::string m_current;
   int m_pieceCount = 0;
 };
 
@@ -289,6 +338,130 @@ TEST_F(InstallDlgTest, OemBuildBrandsPagesGroupAndSettings) {
             std::find(settings.begin(), settings.end(), "Kq/OEMProductName=CamCast Pro"));
   EXPECT_NE(settings.end(),
             std::find(settings.begin(), settings.end(), "Kq/OEMServer=stream.reseller.example"));
+}
+
+// Enter, Escape and Alt+F4, pressed as a user presses them while the run
+// works, must not end it half done.
+TEST_F(InstallDlgTest, KeysDoNotEndTheRunEarly) {
+  MakeDistribution();
+  int pressed = 0;
+  const RunResult run = Install(NoAnswers, [&](ui::Driver& user) {
+    const HWND dialog = user.WaitWindow("Installing");
+    user.WaitUntil([&] { return GetForegroundWindow() == dialog; }, "the dialog in front");
+    const struct {
+      WORD key, modifier;
+    } keys[] = {{VK_RETURN, 0}, {VK_ESCAPE, 0}, {VK_F4, VK_MENU}, {VK_SPACE, 0}};
+    for (int round = 0; round < 3 && IsWindow(dialog); ++round) {
+      for (const auto& key : keys) {
+        ui::PressKey(key.key, key.modifier);
+        ++pressed;
+        Sleep(150);
+      }
+    }
+    user.WaitGone(dialog, 60000);
+  });
+  EXPECT_EQ(12, pressed) << "the keys came while the run worked";
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(30, run.step);
+  EXPECT_EQ(m_pieceCount, run.pieces);
+  EXPECT_EQ(StandIn("kq.exe"), ReadWholeFile(m_work + "\\kq.exe"));
+  EXPECT_EQ(4u, run.commands.size());
+  EXPECT_EQ("fifth picture", ReadWholeFile(m_work + "\\KQSetup5.jpg"));
+}
+
+// The working folder is the distribution's, spelt another way: nothing of
+// it is touched, and the user is told.
+TEST_F(InstallDlgTest, TheDistributionsOwnFolderIsRefusedAndKeptWhole) {
+  MakeDistribution();
+  Files before;
+  for (const std::string& file : FilesIn(m_dist))
+    before[file] = ReadWholeFile(m_dist + "\\" + file);
+  m_work = m_dist;
+  std::transform(m_work.begin(), m_work.end(), m_work.begin(), [](char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  });
+  m_work += "\\.";
+  const RunResult run = Install(NoAnswers, [](ui::Driver& user) {
+    const HWND dialog = user.WaitWindow("Installing");
+    const ui::MessageBoxView box = user.WaitMessageBox(10000);
+    EXPECT_EQ(kSetupFolderRefusal, box.text);
+    user.Answer(box, IDOK);
+    user.WaitGone(dialog);
+  });
+  EXPECT_EQ(IDCANCEL, run.result);
+  EXPECT_EQ(0, run.pieces);
+  EXPECT_TRUE(run.commands.empty());
+  Files after;
+  for (const std::string& file : FilesIn(m_dist)) after[file] = ReadWholeFile(m_dist + "\\" + file);
+  EXPECT_EQ(before, after);
+}
+
+// A file dialog of the wizard may leave another folder current: the
+// distribution is still taken from the program's folder.
+TEST_F(InstallDlgTest, TheSetupFolderIsTheProgramsWhateverFolderIsCurrent) {
+  MakeDistribution();
+  m_current = m_home;
+  const RunResult run = Install(NoAnswers, WaitToEnd);
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(m_pieceCount, run.pieces);
+  EXPECT_EQ(StandIn("kq.exe"), ReadWholeFile(m_work + "\\kq.exe"));
+  EXPECT_EQ("the setup program", ReadWholeFile(m_work + "\\setup.exe"));
+  EXPECT_EQ("camera logo", ReadWholeFile(m_work + "\\KQCameraLogo.jpg"));
+}
+
+// One position per 200 ms tick, ending at 30 plus the pieces.
+TEST_F(InstallDlgTest, ProgressEndsAtStepsPlusPiecesAtTheTimersPace) {
+  MakeDistribution();
+  ProgressLog progress;
+  const RunResult run = Install(NoAnswers, WaitToEnd);
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(ExpectedPositions(m_pieceCount), progress.positions);
+  ASSERT_FALSE(progress.positions.empty());
+  EXPECT_EQ(30 + m_pieceCount, progress.positions.back());
+  std::vector<DWORD> gaps;
+  for (size_t i = 1; i < progress.times.size(); ++i)
+    gaps.push_back(progress.times[i] - progress.times[i - 1]);
+  std::sort(gaps.begin(), gaps.end());
+  const DWORD median = gaps[gaps.size() / 2];
+  std::printf("ticks %zu, gap min %lu ms, median %lu ms, max %lu ms\n", progress.times.size(),
+              gaps.front(), median, gaps.back());
+  EXPECT_GE(median, 180u);
+  EXPECT_LE(median, 300u);
+}
+
+// A Program Manager that never answers in time: each command waits its
+// second, the step runs once, and the run goes on to its end.
+TEST_F(InstallDlgTest, HungProgramManagerHoldsTheGroupStepOnlyBriefly) {
+  MakeDistribution();
+  ProgressLog progress;
+  const RunResult run = Install(NoAnswers, WaitToEnd, 3000);
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(30, run.step);
+  EXPECT_EQ(ExpectedPositions(m_pieceCount), progress.positions) << "no step ran twice";
+  // The group step is the tick that brings the bar to 16 plus the pieces.
+  const auto group =
+      std::find(progress.positions.begin(), progress.positions.end(), 16 + m_pieceCount) -
+      progress.positions.begin();
+  ASSERT_GT(group, 0);
+  ASSERT_LT(static_cast<size_t>(group), progress.times.size());
+  const DWORD held = progress.times[group] - progress.times[group - 1];
+  std::printf("group step held the dialog %lu ms\n", held);
+  // Four commands of a second each, and the farewell to a server that is
+  // still busy: long, but bounded.
+  EXPECT_GE(held, 1000u);
+  EXPECT_LE(held, 10000u);
+  EXPECT_EQ("fifth picture", ReadWholeFile(m_work + "\\KQSetup5.jpg"));
+}
+
+TEST_F(InstallDlgTest, NoSpeechInstallerStartsWithoutSpchapi) {
+  Pack("kq", 3, {{"kq.exe", StandIn("kq.exe")}});
+  Pack("ch", 161, {{"index.html", kPage}, {"msttsm22l.exe", StandIn("msttsm22l.exe")}});
+  WriteWholeFile(m_dist + "\\uninst.exe", StandIn("uninst.exe"));
+  const RunResult run = Install(NoAnswers, WaitToEnd);
+  EXPECT_EQ(IDOK, run.result);
+  EXPECT_EQ(StandIn("msttsm22l.exe"), ReadWholeFile(m_work + "\\msttsm22l.exe"));
+  EXPECT_TRUE(StandInStarts(m_work, 1, 2000).empty()) << "nothing was started";
+  EXPECT_EQ(4u, run.commands.size());
 }
 
 }  // namespace

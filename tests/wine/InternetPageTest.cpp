@@ -263,6 +263,27 @@ TEST_F(InternetPage, ProxyModeInsistsOnTheAddress) {
   EXPECT_EQ(m_wizard.m_pageIntern.m_strRasUser, "user1");
 }
 
+// The scrambled value holds 35 characters: no longer address is taken,
+// neither typed nor pasted.
+TEST_F(InternetPage, ProxyAddressLongerThanTheStoredValueIsRefused) {
+  const std::string address = "http://proxy.corporate-network.example:8080";  // 43 characters
+  m_phonebook.m_entries = FakePhonebook::Numbered(1);
+  Run([&](const Driver& user, HWND sheet, HWND page) {
+    user.Click(page, IDC_USE_PROXY);
+    ASSERT_EQ(ViewAfterClick(user, page, kProxyView), kProxyView);
+    user.Type(page, IDC_PROXY, address);
+    EXPECT_EQ(Driver::Text(page, IDC_PROXY), address.substr(0, 35));
+    user.SetText(page, IDC_PROXY, address);
+    user.Press(sheet, WizardButton::Next);
+    EXPECT_EQ(AnswerMessage(user), "Please enter no more than 35 characters.");
+    EXPECT_EQ(Driver::ActivePageTitle(sheet), kTitle);
+    EXPECT_EQ(GetDlgCtrlID(Driver::Focus(page)), IDC_PROXY);
+    user.SetText(page, IDC_PROXY, "proxy.example:8080");
+    NextAndExit(user, sheet);
+  });
+  EXPECT_EQ(m_wizard.m_pageIntern.m_strProxy, "proxy.example:8080");
+}
+
 TEST_F(InternetPage, AolModePassesWithoutQuestions) {
   Run([](const Driver& user, HWND sheet, HWND page) {
     user.Click(page, IDC_USE_AOL);

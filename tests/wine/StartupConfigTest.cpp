@@ -43,6 +43,7 @@ class StartupConfig : public ::testing::Test {
 TEST_F(StartupConfig, WithoutAFileAllDefaultsApply) {
   const SetupState& state = Read();
   EXPECT_EQ(std::string(state.m_szSetupIni), m_kqIni);
+  EXPECT_EQ(std::string(state.m_szSetupDir) + "\\kq.ini", m_kqIni);
   EXPECT_STREQ(state.m_szProductName, "Quelmar Ovistra");
   EXPECT_EQ(FormatTitle(state), "Quelmar Ovistra Setup   Ver. 1.64");
   EXPECT_FALSE(state.m_bOemProductName || state.m_bServer || state.m_bServerDir);

@@ -39,6 +39,9 @@ class NoWaitFolder : public FileOps {
   long long Size(const std::string& name) override { return m_disk->Size(name); }
   std::vector<std::string> List(const std::string& folder) override { return m_disk->List(folder); }
   void Wait(unsigned milliseconds) override { waits.push_back(milliseconds); }
+  bool SameFile(const std::string& a, const std::string& b) override {
+    return m_disk->SameFile(a, b);
+  }
 
   std::vector<unsigned> waits;
 

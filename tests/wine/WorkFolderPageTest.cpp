@@ -2,8 +2,11 @@
 // through the real save-file dialog, the folder kept when the page is left.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdio>
 #include <string>
 
+#include "install/FolderPath.h"
 #include "resources/dlg134-work-folder.h"
 #include "tests/wine/WizardRun.h"
 
@@ -145,7 +148,8 @@ TEST(WorkFolderPage, FolderLongerThanTheSettingsPathAllowsIsRefused) {
 }
 
 TEST(WorkFolderPage, BrowsePutsTheChosenFolderIntoTheField) {
-  const std::string start = CurrentFolder() + "\\Browse Here";
+  const std::string home = CurrentFolder();
+  const std::string start = home + "\\Browse Here";
   CreateDirectoryA(start.c_str(), nullptr);
   const struct {
     const char* name;
@@ -166,12 +170,42 @@ TEST(WorkFolderPage, BrowsePutsTheChosenFolderIntoTheField) {
       user.SetText(page, IDC_FOLDER, start);
       Browse(user, page, c.name, c.answer);
       EXPECT_EQ(Driver::Text(page, IDC_FOLDER), c.field);
+      // The pictures and the installation find the distribution there.
+      EXPECT_EQ(CurrentFolder(), home) << "the current folder stays";
       user.Press(sheet, WizardButton::Next);
       user.WaitPage(sheet, kNextPage);
       wizard_run::CancelAndExit(user, sheet);
     });
     EXPECT_EQ(wizard.m_pageWorkFolder.m_strFolder, c.field);
   }
+}
+
+// Installing into the distribution's own folder would overwrite and then
+// delete its pieces: the page refuses that folder however it is spelt.
+TEST(WorkFolderPage, TheDistributionsOwnFolderIsRefused) {
+  const std::string dist = CurrentFolder() + "\\Dist Here";
+  CreateDirectoryA(dist.c_str(), nullptr);
+  std::snprintf(theApp.m_szSetupDir, kTextSize, "%s", dist.c_str());
+  std::string upper = dist;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  CProp wizard(wizard_run::kCaption, nullptr, kWorkFolderPage);
+  wizard_run::Run(wizard, kPage, [&](const Driver& user, HWND sheet) {
+    HWND page = Driver::ActivePage(sheet);
+    for (const std::string& spelling : {dist, upper + "\\", dist + "\\."}) {
+      user.SetText(page, IDC_FOLDER, spelling);
+      user.Press(sheet, WizardButton::Next);
+      const ui::MessageBoxView box = user.WaitMessageBox();
+      EXPECT_EQ(box.text, kSetupFolderRefusal) << spelling;
+      user.Answer(box, IDOK);
+      EXPECT_EQ(Driver::ActivePageTitle(sheet), kPage) << spelling;
+    }
+    user.SetText(page, IDC_FOLDER, dist + "\\Product");
+    user.Press(sheet, WizardButton::Next);
+    user.WaitPage(sheet, kNextPage);
+    wizard_run::CancelAndExit(user, sheet);
+  });
+  theApp.m_szSetupDir[0] = '\0';
+  EXPECT_EQ(wizard.m_pageWorkFolder.m_strFolder, dist + "\\Product");
 }
 
 }  // namespace
