@@ -3,15 +3,21 @@
 // installers and the Start menu group as Wine's shell made it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "install/FolderPath.h"
 #include "install/PackageWriter.h"
 #include "platform/Win32.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
+#include "resources/dlg151-bonus.h"
 #include "tests/support/InstallChecks.h"
+#include "tests/support/TcpRegistry.h"
 
 namespace {
 
@@ -80,16 +86,10 @@ std::string StartMenuGroup(const std::string& group) {
          group;
 }
 
-TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
-  char home[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, home);
-  const std::string dist = MakeDistribution(std::string(home) + "\\dist");
-  const std::string work = "c:\\Quelmar Run\\Deep Level\\Ovistra";
-  RemoveTree("C:\\QUELMAR RUN");
-  RemoveTree(StartMenuGroup("Quelmar Ovistra"));
-
-  ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
-  const Driver user(setup.Id());
+// Starts at the licence and walks the wizard to the working folder page,
+// answering as a user: password "OVISTRA", the Internet page as offered,
+// the camera test without a device. Returns the sheet.
+HWND WalkToWorkFolderPage(const Driver& user) {
   HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
   user.WaitUntil(
       [&] {
@@ -113,11 +113,81 @@ TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   AnswerMessages(user, IDOK);
   user.Press(sheet, WizardButton::Next);
   AnswerMessages(user, IDYES);
+  Page(user, sheet, "Step 5--Working folder");
+  return sheet;
+}
 
-  page = Page(user, sheet, "Step 5--Working folder");
-  SetWindowTextA(Driver::ControlsOfClass(page, "Edit").at(0), work.c_str());
+// What a complete installation of the sample distribution leaves.
+const std::vector<std::string> kInstalledFiles = {
+    "KQAboutLogo.jpg", "KQSetup2.jpg", "help.html",   "index.html",   "kq.exe",    "kq.ini",
+    "msttsm22l.exe",   "setup.exe",    "spchapi.exe", "standins.log", "uninst.exe"};
+
+// Wine's shell opens a browser on a new group; it would outlive the test.
+void CloseGroupBrowser() {
+  if (HWND browser = FindWindowA(nullptr, "Quelmar Ovistra")) PostMessageA(browser, WM_CLOSE, 0, 0);
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string HomeFolder() {
+  char home[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, home);
+  return home;
+}
+
+// Every file of a folder with its content.
+std::map<std::string, std::string> Contents(const std::string& folder) {
+  std::map<std::string, std::string> contents;
+  for (const std::string& file : FilesIn(folder))
+    contents[file] = ReadWholeFile(folder + "\\" + file);
+  return contents;
+}
+
+// Cancel, answered with "&Exit".
+void CancelAndExit(const Driver& user, HWND sheet) {
+  user.Press(sheet, WizardButton::Cancel);
+  user.Click(user.WaitWindow("Setup"), IDCANCEL);
+}
+
+// Wine reports Windows 98 to every setup.exe started while it lives.
+class Windows98Setup {
+ public:
+  Windows98Setup() {
+    HKEY key = nullptr;
+    RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key);
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
+    RegCloseKey(key);
+  }
+  ~Windows98Setup() { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
+
+ private:
+  static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\setup.exe";
+};
+
+HWND FolderField(HWND sheet) {
+  return Driver::ControlsOfClass(Driver::ActivePage(sheet), "Edit").at(0);
+}
+
+void LeaveWorkFolderPage(const Driver& user, HWND sheet, const std::string& work) {
+  SetWindowTextA(FolderField(sheet), work.c_str());
   user.Press(sheet, WizardButton::Next);
+}
 
+TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
+  char home[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, home);
+  const std::string dist = MakeDistribution(std::string(home) + "\\dist");
+  const std::string work = "c:\\Quelmar Run\\Deep Level\\Ovistra";
+  RemoveTree("C:\\QUELMAR RUN");
+  RemoveTree(StartMenuGroup("Quelmar Ovistra"));
+
+  ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
+  const Driver user(setup.Id());
+  const HWND sheet = WalkToWorkFolderPage(user);
+  LeaveWorkFolderPage(user, sheet, work);
   Page(user, sheet, "Bonus Package");
   user.Press(sheet, WizardButton::Finish);
 
@@ -138,10 +208,7 @@ TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   }
   EXPECT_EQ((std::vector<std::string>{"spchapi.exe /Q", "msttsm22l.exe /Q"}),
             StandInStarts(work, 2));
-  const std::vector<std::string> files = {
-      "KQAboutLogo.jpg", "KQSetup2.jpg", "help.html",   "index.html",   "kq.exe",    "kq.ini",
-      "msttsm22l.exe",   "setup.exe",    "spchapi.exe", "standins.log", "uninst.exe"};
-  EXPECT_EQ(files, FilesIn(work)) << "no piece and no temp.cab are left";
+  EXPECT_EQ(kInstalledFiles, FilesIn(work)) << "no piece and no temp.cab are left";
   EXPECT_EQ(ReadWholeFile(kSourceRoot + "\\samples\\ch\\index.html"),
             ReadWholeFile(work + "\\index.html"));
 
@@ -163,8 +230,123 @@ TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra.lnk", "Uninstall Quelmar Ovistra.lnk"}),
             items)
       << group;
-  // Wine's shell opens a browser on the new group; it would outlive the test.
-  if (HWND browser = FindWindowA(nullptr, "Quelmar Ovistra")) PostMessageA(browser, WM_CLOSE, 0, 0);
+  CloseGroupBrowser();
+}
+
+// A file dialog opened and cancelled, then Enter, Escape and Alt+F4 held
+// down while the run works: the installation is complete all the same.
+TEST(InstallRun, BrowseCancelledAndKeysPressedStillInstallEverything) {
+  const std::string home = HomeFolder();
+  const std::string dist = MakeDistribution(home + "\\dist-keys");
+  const std::string work = home + "\\work-keys";
+  RemoveTree(work);
+  ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
+  const Driver user(setup.Id());
+  const HWND sheet = WalkToWorkFolderPage(user);
+  // The file dialog opens on a folder that is not the distribution's.
+  SetWindowTextA(FolderField(sheet), home.c_str());
+  user.ClickText(Driver::ActivePage(sheet), "&Browse");
+  const HWND files = user.WaitWindow("Select Working folder");
+  user.Click(files, IDCANCEL);
+  user.WaitGone(files);
+  LeaveWorkFolderPage(user, sheet, work);
+  Page(user, sheet, "Bonus Package");
+  user.Press(sheet, WizardButton::Finish);
+
+  const HWND installing = user.WaitWindow("Installing", "#32770", 10000);
+  user.WaitUntil([&] { return GetForegroundWindow() == installing; }, "the dialog in front");
+  for (int round = 0; round < 4 && IsWindow(installing); ++round) {
+    for (WORD key : {VK_RETURN, VK_ESCAPE}) {
+      ui::PressKey(key);
+      Sleep(100);
+    }
+    ui::PressKey(VK_F4, VK_MENU);
+    Sleep(100);
+  }
+  EXPECT_TRUE(IsWindow(installing)) << "the run is still at work after the keys";
+  EXPECT_EQ(0u, setup.WaitExit(120000));
+  EXPECT_EQ(kInstalledFiles, FilesIn(work));
+  EXPECT_EQ((std::vector<std::string>{"spchapi.exe /Q", "msttsm22l.exe /Q"}),
+            StandInStarts(work, 2));
+  CloseGroupBrowser();
+}
+
+// Installing into the folder that holds the distribution is refused on the
+// working folder page, and the distribution stays as it was.
+TEST(InstallRun, TheDistributionsOwnFolderIsRefused) {
+  const std::string dist = MakeDistribution(HomeFolder() + "\\dist-own");
+  const auto before = Contents(dist);
+  const std::string spelling = Upper(dist);
+  ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
+  const Driver user(setup.Id());
+  const HWND sheet = WalkToWorkFolderPage(user);
+  LeaveWorkFolderPage(user, sheet, spelling);
+  const ui::MessageBoxView box = user.WaitMessageBox();
+  EXPECT_EQ(kSetupFolderRefusal, box.text);
+  user.Answer(box, IDOK);
+  EXPECT_EQ("Step 5--Working folder", Driver::ActivePageTitle(sheet));
+  CancelAndExit(user, sheet);
+  EXPECT_EQ(0u, setup.WaitExit());
+  EXPECT_EQ(before, Contents(dist));
+}
+
+// Under Windows 98 as Wine reports it to the program: Optimize where the
+// backup cannot be written changes nothing; with a working folder that
+// takes it, values kept as text make the round trip exactly.
+TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
+  TcpRegistry registry;
+  if (!registry.Usable()) GTEST_SKIP() << "the prefix has adapter keys of its own";
+  registry.Mstcp("DefaultRcvWindow", Text("8760"));
+  registry.Mstcp("DefaultTTL", Text("32"));
+  registry.AddAdapter(0, "1500");
+  const auto before = TcpRegistry::Snapshot();
+  const Windows98Setup windows98;
+  const std::string home = HomeFolder();
+  const std::string blocker = home + "\\not-a-folder";
+  WriteWholeFile(blocker, "a file where the working folder would be");
+  const std::string work = home + "\\work-98";
+  RemoveTree(work);
+  const std::string dist = MakeDistribution(home + "\\dist-98");
+
+  ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
+  const Driver user(setup.Id());
+  const HWND sheet = WalkToWorkFolderPage(user);
+  LeaveWorkFolderPage(user, sheet, blocker + "\\kq");
+  HWND page = Page(user, sheet, "Bonus Package");
+  EXPECT_TRUE(Driver::IsChecked(page, IDC_NO_OPTIMIZE));
+  user.Click(page, IDC_OPTIMIZE);
+  ui::MessageBoxView box = user.WaitMessageBox();
+  // The page names the settings file as it made its path: upper case.
+  EXPECT_EQ("The current connection settings could not be saved in " +
+                Upper(blocker + "\\kq\\kq.ini") + ". Nothing was changed.",
+            box.text);
+  user.Answer(box, IDOK);
+  user.WaitUntil([&] { return Driver::IsChecked(page, IDC_NO_OPTIMIZE); }, "No optimization");
+  EXPECT_FALSE(Driver::IsChecked(page, IDC_OPTIMIZE));
+  EXPECT_EQ(before, TcpRegistry::Snapshot());
+
+  user.Press(sheet, WizardButton::Back);
+  Page(user, sheet, "Step 5--Working folder");
+  LeaveWorkFolderPage(user, sheet, work);
+  page = Page(user, sheet, "Bonus Package");
+  user.Click(page, IDC_OPTIMIZE);
+  user.WaitUntil([&] { return Driver::IsChecked(page, IDC_OPTIMIZE); }, "Optimize ticked");
+  EXPECT_EQ(Dword(2144), TcpRegistry::Snapshot().at(kMstcp).at("DefaultRcvWindow"));
+  user.Click(page, IDC_NO_OPTIMIZE);
+  user.WaitUntil([&] { return Driver::IsChecked(page, IDC_NO_OPTIMIZE); }, "No optimization");
+  EXPECT_EQ(before, TcpRegistry::Snapshot());
+  user.Press(sheet, WizardButton::Finish);
+  EXPECT_EQ(0u, setup.WaitExit(120000));
+  DeleteFileA(blocker.c_str());
+  // The page made the settings file first, with the upper-case path.
+  std::vector<std::string> installed = kInstalledFiles;
+  std::replace(installed.begin(), installed.end(), std::string("kq.ini"), std::string("KQ.INI"));
+  std::sort(installed.begin(), installed.end());
+  EXPECT_EQ(installed, FilesIn(work));
+  const std::vector<std::string> settings = SettingsLines(work + "\\kq.ini");
+  EXPECT_NE(settings.end(), std::find(settings.begin(), settings.end(),
+                                      "RasSpeedTyped/DefaultRcvWindow=1:3837363000"));
+  CloseGroupBrowser();
 }
 
 }  // namespace
