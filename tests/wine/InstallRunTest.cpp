@@ -282,6 +282,7 @@ TEST(InstallRun, TheDistributionsOwnFolderIsRefused) {
   const HWND sheet = WalkToWorkFolderPage(user);
   LeaveWorkFolderPage(user, sheet, spelling);
   const ui::MessageBoxView box = user.WaitMessageBox();
+  ui::Screenshot("work-folder-refused");
   EXPECT_EQ(kSetupFolderRefusal, box.text);
   user.Answer(box, IDOK);
   EXPECT_EQ("Step 5--Working folder", Driver::ActivePageTitle(sheet));
@@ -316,6 +317,7 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
   EXPECT_TRUE(Driver::IsChecked(page, IDC_NO_OPTIMIZE));
   user.Click(page, IDC_OPTIMIZE);
   ui::MessageBoxView box = user.WaitMessageBox();
+  ui::Screenshot("bonus-backup-refused");
   // The page names the settings file as it made its path: upper case.
   EXPECT_EQ("The current connection settings could not be saved in " +
                 Upper(blocker + "\\kq\\kq.ini") + ". Nothing was changed.",
