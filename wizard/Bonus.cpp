@@ -17,8 +17,8 @@
 #include "resources/resource.h"
 #include "wizard/PageFrame.h"
 #include "wizard/PagePicture.h"
-#include "wizard/RegistryBackup.h"
 #include "wizard/Prop.h"
+#include "wizard/RegistryBackup.h"
 
 namespace {
 

@@ -61,6 +61,16 @@ std::string MarksAfterClick(const Driver& user, HWND page, const std::string& ex
   return seen;
 }
 
+// A click on "Optimize" that the page refuses: the message it shows,
+// answered with OK, and "No optimization" still ticked afterwards.
+std::string RefusedOptimize(const Driver& user, HWND page) {
+  user.Click(page, IDC_OPTIMIZE);
+  const ui::MessageBoxView box = user.WaitMessageBox();
+  user.Answer(box, IDOK);
+  EXPECT_EQ(MarksAfterClick(user, page, "none"), "none");
+  return box.text;
+}
+
 class BonusPage : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -255,11 +265,8 @@ TEST_F(BonusPage, WithoutTheMstcpKeyNothingIsTunedAndNoOptimizationStaysTicked) 
   const auto before = TcpRegistry::Snapshot();
   Run([&](const Driver& user, HWND sheet, HWND page) {
     EXPECT_EQ(Marks(page), "none");
-    user.Click(page, IDC_OPTIMIZE);
-    const ui::MessageBoxView box = user.WaitMessageBox();
-    EXPECT_EQ(box.text, "There are no dial-up connection settings to optimize on this computer.");
-    user.Answer(box, IDOK);
-    EXPECT_EQ(MarksAfterClick(user, page, "none"), "none");
+    EXPECT_EQ(RefusedOptimize(user, page),
+              "There are no dial-up connection settings to optimize on this computer.");
     wizard_run::CancelAndExit(user, sheet);
   });
   EXPECT_EQ(TcpRegistry::Snapshot(), before);
@@ -279,12 +286,9 @@ TEST_F(BonusPage, OptimizeWithoutAWritableSettingsFileChangesNothing) {
   WriteFileText(blocker, "not a folder");
   m_wizard.m_pageWorkFolder.m_strFolder = blocker + "\\kq";
   Run([&](const Driver& user, HWND sheet, HWND page) {
-    user.Click(page, IDC_OPTIMIZE);
-    const ui::MessageBoxView box = user.WaitMessageBox();
-    EXPECT_NE(box.text.find("could not be saved"), std::string::npos) << box.text;
-    EXPECT_NE(box.text.find("Nothing was changed."), std::string::npos) << box.text;
-    user.Answer(box, IDOK);
-    EXPECT_EQ(MarksAfterClick(user, page, "none"), "none");
+    const std::string text = RefusedOptimize(user, page);
+    EXPECT_NE(text.find("could not be saved"), std::string::npos) << text;
+    EXPECT_NE(text.find("Nothing was changed."), std::string::npos) << text;
     EXPECT_EQ(TcpRegistry::Snapshot(), before);
     wizard_run::CancelAndExit(user, sheet);
   });
@@ -335,11 +339,7 @@ TEST(BonusPageOnNt, RefusesWithAMessageAndChangesNothing) {
     wizard_run::Run(wizard, kTitle, [&](const Driver& user, HWND sheet) {
       HWND page = Driver::ActivePage(sheet);
       for (int click = 0; click < 2; ++click) {
-        user.Click(page, IDC_OPTIMIZE);
-        const ui::MessageBoxView box = user.WaitMessageBox();
-        EXPECT_EQ(box.text, "Can't optimize NT registry settings");
-        user.Answer(box, IDOK);
-        EXPECT_EQ(MarksAfterClick(user, page, "none"), "none");
+        EXPECT_EQ(RefusedOptimize(user, page), "Can't optimize NT registry settings");
       }
       wizard_run::CancelAndExit(user, sheet);
     });
