@@ -59,6 +59,28 @@ int PressCode(WizardButton button) {
   return PSBTN_CANCEL;
 }
 
+// Input arrives through the system's queue, not as a message the driver
+// could wait for; this is ample under Wine.
+constexpr int kInputSettleMs = 60;
+
+void SendInputs(std::vector<INPUT>& inputs) {
+  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+    throw Failure("SendInput refused the input");
+}
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+void SettleInput() {
+  Sleep(kInputSettleMs);
+  if (HWND foreground = GetForegroundWindow()) Driver::Sync(foreground);
+}
+
 const char* ButtonName(WizardButton button) {
   static const char* const names[] = {"Back", "Next", "Finish", "Cancel"};
   return names[static_cast<int>(button)];
@@ -252,6 +274,48 @@ void Driver::Answer(const MessageBoxView& box, int buttonId) const {
   PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(box.window, buttonId)));
   WaitGone(box.window);
+}
+
+void Driver::Keys(std::initializer_list<WORD> chord) const {
+  std::vector<INPUT> inputs;
+  for (WORD key : chord) inputs.push_back(KeyInput(key, false));
+  for (auto key = chord.end(); key != chord.begin();) inputs.push_back(KeyInput(*--key, true));
+  SendInputs(inputs);
+  SettleInput();
+}
+
+void Driver::TypeKeys(const std::string& text) const {
+  std::vector<INPUT> inputs;
+  for (unsigned char c : text) {
+    for (bool up : {false, true}) {
+      INPUT input = {};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+      inputs.push_back(input);
+    }
+  }
+  SendInputs(inputs);
+  SettleInput();
+}
+
+void Driver::ClickAt(HWND window) const {
+  RECT area;
+  GetWindowRect(window, &area);
+  ClickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+}
+
+void Driver::ClickAt(POINT point) const {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  std::vector<INPUT> inputs(3);
+  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+  inputs[0].mi.dx = point.x * 65535 / (width - 1);
+  inputs[0].mi.dy = point.y * 65535 / (height - 1);
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInputs(inputs);
+  SettleInput();
 }
 
 HWND Driver::Focus(HWND window) {

@@ -3,6 +3,7 @@
 // that runs out throws ui::Failure naming what was awaited.
 #pragma once
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -75,6 +76,19 @@ class Driver {
   // Message boxes and other small dialogs of the process.
   MessageBoxView WaitMessageBox(int timeoutMs = kTimeoutMs) const;
   void Answer(const MessageBoxView& box, int buttonId) const;
+
+  // Real input, as a user's hands give it (SendInput): keys go to the focus
+  // of the active window, a click to the window under the pointer, and a
+  // disabled window ignores both. Each returns once the input has had time
+  // to arrive and the foreground window is idle again.
+  // Presses the keys in order and lets them go in reverse: {VK_MENU, 'B'}.
+  void Keys(std::initializer_list<WORD> chord) const;
+  // Types characters as the keyboard layout would deliver them.
+  void TypeKeys(const std::string& text) const;
+  // The left mouse button at a point of the screen, or at the centre of the
+  // window's rectangle.
+  void ClickAt(POINT point) const;
+  void ClickAt(HWND window) const;
 
   // The window that has the keyboard focus on the given window's thread.
   static HWND Focus(HWND window);

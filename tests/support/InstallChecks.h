@@ -99,3 +99,15 @@ inline std::vector<std::string> StandInStarts(const std::string& folder, size_t 
   for (std::string& start : starts) start = start.substr(start.find(' ') + 1);
   return starts;
 }
+
+// Wine's shell opens a browser window on a new program group; left open it
+// would outlive the test and keep the test runner waiting.
+inline void CloseGroupBrowser(const std::string& group = "Quelmar Ovistra") {
+  for (int waited = 0; waited < 5000; waited += 50) {
+    if (HWND browser = FindWindowA(nullptr, group.c_str())) {
+      PostMessageA(browser, WM_CLOSE, 0, 0);
+      return;
+    }
+    Sleep(50);
+  }
+}

@@ -11,57 +11,18 @@
 #include <vector>
 
 #include "install/FolderPath.h"
-#include "install/PackageWriter.h"
 #include "platform/Win32.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
 #include "resources/dlg151-bonus.h"
 #include "tests/support/InstallChecks.h"
+#include "tests/support/SampleDistribution.h"
 #include "tests/support/TcpRegistry.h"
 
 namespace {
 
 using ui::Driver;
 using ui::WizardButton;
-
-const std::string kSourceRoot = [] {
-  std::string file = ui::WindowsPath(__FILE__);
-  for (int up = 0; up < 3; ++up) file = file.substr(0, file.find_last_of("\\/"));
-  return file;
-}();
-
-std::string BuildFile(const std::string& relative) {
-  const std::string setup = ui::WindowsPath(SETUP_EXE_PATH);
-  return setup.substr(0, setup.find_last_of('\\')) + "\\" + relative;
-}
-
-// The sample distribution: setup.exe, uninst.exe, kq and ch pieces cut from
-// the sample product files and stand-ins, two pictures.
-std::string MakeDistribution(const std::string& dist) {
-  RemoveTree(dist);
-  CreateDirectoryA(dist.c_str(), nullptr);
-  const std::string source = dist + "-source";
-  RemoveTree(source);
-  CreateDirectoryA(source.c_str(), nullptr);
-  const std::vector<std::string> kq = {"kq.exe"};
-  const std::vector<std::string> ch = {"index.html", "help.html", "spchapi.exe", "msttsm22l.exe"};
-  for (const char* file : {"kq.exe", "spchapi.exe", "msttsm22l.exe"})
-    CopyFileA(BuildFile(std::string("tools\\standins\\") + file).c_str(),
-              (source + "\\" + file).c_str(), FALSE);
-  for (const char* file : {"index.html", "help.html"})
-    CopyFileA((kSourceRoot + "\\samples\\ch\\" + file).c_str(), (source + "\\" + file).c_str(),
-              FALSE);
-  EXPECT_TRUE(PackPackage("kq", 1, kq, *FolderFileOps(source), *FolderFileOps(dist)).ok);
-  EXPECT_TRUE(PackPackage("ch", 160, ch, *FolderFileOps(source), *FolderFileOps(dist)).ok);
-  RemoveTree(source);
-  CopyFileA(ui::WindowsPath(SETUP_EXE_PATH).c_str(), (dist + "\\setup.exe").c_str(), FALSE);
-  CopyFileA(BuildFile("tools\\standins\\uninst.exe").c_str(), (dist + "\\uninst.exe").c_str(),
-            FALSE);
-  const std::string photo = kSourceRoot + "\\tests\\pictures\\photo-168x224.jpg";
-  for (const char* picture : {"KQSetup2.jpg", "KQAboutLogo.jpg"})
-    CopyFileA(photo.c_str(), (dist + "\\" + picture).c_str(), FALSE);
-  return dist;
-}
 
 // Answers every message box that comes within a short while with `button`.
 void AnswerMessages(const Driver& user, int button) {
@@ -121,11 +82,6 @@ HWND WalkToWorkFolderPage(const Driver& user) {
 const std::vector<std::string> kInstalledFiles = {
     "KQAboutLogo.jpg", "KQSetup2.jpg", "help.html",   "index.html",   "kq.exe",    "kq.ini",
     "msttsm22l.exe",   "setup.exe",    "spchapi.exe", "standins.log", "uninst.exe"};
-
-// Wine's shell opens a browser on a new group; it would outlive the test.
-void CloseGroupBrowser() {
-  if (HWND browser = FindWindowA(nullptr, "Quelmar Ovistra")) PostMessageA(browser, WM_CLOSE, 0, 0);
-}
 
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -209,7 +165,7 @@ TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   EXPECT_EQ((std::vector<std::string>{"spchapi.exe /Q", "msttsm22l.exe /Q"}),
             StandInStarts(work, 2));
   EXPECT_EQ(kInstalledFiles, FilesIn(work)) << "no piece and no temp.cab are left";
-  EXPECT_EQ(ReadWholeFile(kSourceRoot + "\\samples\\ch\\index.html"),
+  EXPECT_EQ(ReadWholeFile(SourceRoot() + "\\samples\\ch\\index.html"),
             ReadWholeFile(work + "\\index.html"));
 
   std::vector<std::string> keys;
