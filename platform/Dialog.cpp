@@ -1,12 +1,13 @@
 #include "platform/Dialog.h"
 
 #include "platform/DataExchange.h"
+#include "platform/ModalOwner.h"
 #include "platform/WinApp.h"
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
 INT_PTR CDialog::DoModal() {
-  HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+  HWND owner = AfxGetModalOwner(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr);
   const INT_PTR result =
       DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                       &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));

@@ -11,6 +11,7 @@ class CDialog : public CWnd {
  public:
   explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
+  // Runs the dialog modally, owned as AfxGetModalOwner says for the parent.
   INT_PTR DoModal();
   void EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }
   // Moves data between the controls and the fields; FALSE when a field's

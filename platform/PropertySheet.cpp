@@ -1,21 +1,39 @@
 #include "platform/PropertySheet.h"
 
+#include "platform/ModalOwner.h"
 #include "platform/WinApp.h"
 
 namespace {
-// The leading fields of an extended dialog template, which no header
-// declares.
-struct DLGTEMPLATEEX_HEAD {
-  WORD dlgVer;
-  WORD signature;
-  DWORD helpID;
-  DWORD exStyle;
-  DWORD style;
-};
-
 // The sheet being created; modal sheets never nest, and the creation
 // callback carries no context of its own.
 CPropertySheet* g_creatingSheet = nullptr;
+
+// Centred on the screen like every other dialog of the setup, rather than
+// at the corner where the title is painted.
+void CentreOnWorkArea(HWND window) {
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  RECT frame;
+  GetWindowRect(window, &frame);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A button request can disable the very button that has the focus (Back,
+// when the first page comes again); the keyboard would then reach nothing,
+// so the focus goes to the default button.
+void KeepFocusUsable(HWND sheet) {
+  HWND focus = GetFocus();
+  if (GetActiveWindow() != sheet || (focus && IsWindowEnabled(focus))) return;
+  const LRESULT defaultId = SendMessageA(sheet, DM_GETDEFID, 0, 0);
+  if (HIWORD(defaultId) != DC_HASDEFID) return;
+  if (HWND button = GetDlgItem(sheet, LOWORD(defaultId)))
+    SendMessageA(sheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
+}
 }  // namespace
 
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {}
@@ -71,19 +89,34 @@ CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT startPage
   m_psh.nStartPage = startPage;
 }
 
-int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT msg, LPARAM lp) {
-  if (msg == PSCB_PRECREATE) {
-    // Centred like every other dialog of the setup, rather than at the
-    // corner of the screen where the title is painted.
-    auto* words = reinterpret_cast<WORD*>(lp);
-    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
-    DWORD* style = extended ? &reinterpret_cast<DLGTEMPLATEEX_HEAD*>(lp)->style
-                            : &reinterpret_cast<DLGTEMPLATE*>(lp)->style;
-    *style |= DS_CENTER;
-  } else if (msg == PSCB_INITIALIZED && g_creatingSheet) {
+int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT msg, LPARAM) {
+  if (msg == PSCB_INITIALIZED && g_creatingSheet) {
     g_creatingSheet->m_hWnd = window;
+    SetWindowSubclass(window, &CPropertySheet::SheetSubclass, 0, 0);
   }
   return 0;
+}
+
+LRESULT CALLBACK CPropertySheet::SheetSubclass(HWND window, UINT msg, WPARAM wp, LPARAM lp,
+                                               UINT_PTR, DWORD_PTR) {
+  switch (msg) {
+    case WM_SHOWWINDOW:
+      // Only now is the size final: the sheet grows to fit its pages while
+      // it initialises.
+      if (wp && !lp) CentreOnWorkArea(window);
+      break;
+    case PSM_SETWIZBUTTONS: {
+      const LRESULT result = DefSubclassProc(window, msg, wp, lp);
+      KeepFocusUsable(window);
+      return result;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, &CPropertySheet::SheetSubclass, 0);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(window, msg, wp, lp);
 }
 
 INT_PTR CPropertySheet::DoModal() {
@@ -98,7 +131,7 @@ INT_PTR CPropertySheet::DoModal() {
     page.lParam = reinterpret_cast<LPARAM>(m_pages[i]);
     m_pages[i]->m_bFirstSetActive = true;
   }
-  m_psh.hwndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+  m_psh.hwndParent = AfxGetModalOwner(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr);
   m_psh.hInstance = AfxGetResourceHandle();
   m_psh.pszCaption = m_strCaption.c_str();
   m_psh.nPages = static_cast<UINT>(pages.size());

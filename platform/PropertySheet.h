@@ -48,6 +48,7 @@ class CPropertySheet : public CWnd {
     m_pages.push_back(page);
   }
   void SetWizardMode() { m_psh.dwFlags |= PSH_WIZARD; }
+  // Runs the sheet modally, owned as AfxGetModalOwner says for the parent.
   // ID_WIZFINISH after Finish, IDCANCEL when the wizard was abandoned.
   INT_PTR DoModal();
 
@@ -56,6 +57,10 @@ class CPropertySheet : public CWnd {
  private:
   friend class CPropertyPage;
   static int CALLBACK SheetCallback(HWND window, UINT msg, LPARAM);
+  // What the framework adds to the system's sheet: centring once its size
+  // is final, and a usable focus after each button request.
+  static LRESULT CALLBACK SheetSubclass(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                        DWORD_PTR);
 
   std::vector<CPropertyPage*> m_pages;
   CString m_strCaption;

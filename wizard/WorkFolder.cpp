@@ -9,6 +9,7 @@
 #include "platform/DataExchange.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
+#include "platform/ModalOwner.h"
 #include "resources/dlg134-work-folder.h"
 #include "resources/resource.h"
 #include "wizard/FolderRules.h"
@@ -66,6 +67,9 @@ void CWorkFolder::OnBrowse() {
   const std::string initialFolder = GetDlgItemText(IDC_FOLDER);
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
+  // Owned by the sheet, which it blocks: a page change behind it would
+  // lose the folder chosen.
+  dialog.hwndOwner = AfxGetModalOwner(m_hWnd);
   dialog.lpstrFilter = "Select Folder\0 *.exe\0";
   dialog.lpstrFile = path;
   dialog.nMaxFile = sizeof path;

@@ -170,4 +170,56 @@ TEST_F(Wizard, TooLongTextIsRefusedWithTheStandardMessage) {
   EXPECT_EQ(m_first.m_strName, "short");
 }
 
+// A page that requests its wizard buttons, optionally with nothing to tab
+// to (as the licence page once was).
+class RequestingPage : public CPropertyPage {
+ public:
+  RequestingPage(UINT templateId, DWORD buttons, bool tabStops)
+      : CPropertyPage(templateId), m_buttons(buttons), m_bTabStops(tabStops) {}
+  BOOL OnSetActive() override {
+    ::PostMessageA(GetParent(m_hWnd), PSM_SETWIZBUTTONS, 0, m_buttons);
+    return CPropertyPage::OnSetActive();
+  }
+
+ protected:
+  BOOL OnInitDialog() override {
+    for (HWND child = GetWindow(m_hWnd, GW_CHILD); child && !m_bTabStops;
+         child = GetWindow(child, GW_HWNDNEXT))
+      SetWindowLongA(child, GWL_STYLE, GetWindowLongA(child, GWL_STYLE) & ~WS_TABSTOP);
+    return CPropertyPage::OnInitDialog();
+  }
+
+ private:
+  DWORD m_buttons;
+  bool m_bTabStops;
+};
+
+TEST(WizardFocus, ABackButtonThatItsOwnPressDisablesHandsTheFocusToTheDefaultButton) {
+  RequestingPage first(IDD_AGREEMENT, PSWIZB_NEXT, false);
+  RequestingPage second(IDD_BONUS, PSWIZB_BACK | PSWIZB_NEXT, true);
+  CPropertySheet sheet("Focus", nullptr, 0);
+  sheet.AddPage(&first);
+  sheet.AddPage(&second);
+  sheet.SetWizardMode();
+  const auto user = [](ui::Driver& user) {
+    HWND window = user.WaitWindow("LICENSE AGREEMENT");
+    HWND next = ui::Driver::WizardButtonWindow(window, ui::WizardButton::Next);
+    user.Press(window, ui::WizardButton::Next);
+    user.WaitPage(window, "Bonus Package");
+    // A click on the caption brings the sheet to the front for the keys.
+    RECT frame;
+    GetWindowRect(window, &frame);
+    user.ClickAt(POINT{frame.left + 60, frame.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
+    // Alt+B presses Back, which has the focus then.
+    user.Keys({VK_MENU, 'B'});
+    user.WaitPage(window, "LICENSE AGREEMENT");
+    user.WaitUntil([&] { return ui::Driver::Focus(window) == next; }, "the focus on Next");
+    user.Keys({VK_RETURN});
+    user.WaitPage(window, "Bonus Package");
+    user.Press(window, ui::WizardButton::Cancel);
+    user.WaitGone(window);
+  };
+  EXPECT_EQ(ui::RunWithUser([&] { return sheet.DoModal(); }, user), IDCANCEL);
+}
+
 }  // namespace

@@ -72,6 +72,22 @@ TEST(WizardFrame, PagesComeInOrderWithTheirTitlesAndButtons) {
   EXPECT_EQ(result, IDCANCEL);
 }
 
+// Measured on whatever screen the session has: centred on its work area
+// with the size the sheet has once it fits its pages.
+TEST(WizardFrame, TheSheetIsCentredOnTheScreen) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  RunWizard(0, [&](const Driver& user, HWND sheet) {
+    RECT frame;
+    GetWindowRect(sheet, &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    EXPECT_EQ(frame.left, work.left + (work.right - work.left - width) / 2);
+    EXPECT_EQ(frame.top, work.top + (work.bottom - work.top - height) / 2);
+    user.Press(sheet, WizardButton::Cancel);
+    user.WaitGone(sheet);
+  });
+}
+
 TEST(WizardFrame, CancelOnTheFirstPageEndsAtOnce) {
   const INT_PTR result = RunWizard(0, [](const Driver& user, HWND sheet) {
     user.Press(sheet, WizardButton::Cancel);
