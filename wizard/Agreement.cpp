@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/DataExchange.h"
+#include "platform/DialogKeys.h"
 #include "resources/dlg150-agreement.h"
 #include "resources/resource.h"
 #include "wizard/AgreementText.h"
@@ -42,6 +43,9 @@ BOOL CAgreement::OnInitDialog() {
   std::string text = ReadAgreementFile();
   if (text.empty()) text = BuiltInAgreementText();
   SetDlgItemText(IDC_AGREEMENT_TEXT, text.c_str());
+  // Enter accepts and Escape declines wherever the focus is, as on the
+  // other pages.
+  LeaveDialogKeysToDialog(GetDlgItem(IDC_AGREEMENT_TEXT));
   return TRUE;
 }
 

@@ -147,6 +147,35 @@ TEST_F(AgreementPage, DeclineEndsTheWizardWithoutAQuestion) {
   EXPECT_EQ(result, IDCANCEL);
 }
 
+// A click into the agreement puts the focus there; the keys still work the
+// wizard as on the other pages.
+TEST(AgreementPageKeys, EnterAcceptsAndEscapeDeclinesWithTheFocusInTheText) {
+  const struct {
+    const char* name;
+    WORD key;
+    bool accepted;
+  } cases[] = {{"Enter", VK_RETURN, true}, {"Escape", VK_ESCAPE, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CProp wizard(wizard_run::kCaption, nullptr, 0);
+    const INT_PTR result = wizard_run::Run(wizard, kPage, [&](const Driver& user, HWND sheet) {
+      WaitCaptions(user, sheet, "I &Accept >", "I &Decline");
+      HWND text = Driver::Control(Driver::ActivePage(sheet), IDC_AGREEMENT_TEXT);
+      user.ClickAt(text);
+      ASSERT_EQ(Driver::Focus(sheet), text);
+      user.Keys({c.key});
+      if (c.accepted) {
+        user.WaitPage(sheet, kSecondPage);
+        wizard_run::CancelAndExit(user, sheet);
+      } else {
+        user.WaitGone(sheet);
+      }
+      for (HWND window : user.TopWindows()) EXPECT_NE(Driver::Text(window), "Setup");
+    });
+    EXPECT_EQ(result, IDCANCEL);
+  }
+}
+
 TEST_F(AgreementPage, OtherButtonCaptionsAreLeftAlone) {
   wizard_run::Run(m_wizard, kPage, [](const Driver& user, HWND sheet) {
     user.Press(sheet, WizardButton::Next);
