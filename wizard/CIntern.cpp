@@ -62,14 +62,23 @@ void CCIntern::DoDataExchange(CDataExchange* dx) {
   DDX_Control(dx, IDC_USE_DIALUP, m_chkDialUp);
   DDX_Control(dx, IDC_USE_AOL, m_chkAol);
   DDX_Text(dx, IDC_RAS_PHONE, m_strRasPhone);
-  DDV_MaxChars(dx, m_strRasPhone, kMaxText);
+  LimitDialUpText(dx, m_strRasPhone);
   DDX_Text(dx, IDC_RAS_PASSWORD, m_strRasPassword);
-  DDV_MaxChars(dx, m_strRasPassword, kMaxText);
+  LimitDialUpText(dx, m_strRasPassword);
   DDX_Text(dx, IDC_RAS_USER, m_strRasUser);
-  DDV_MaxChars(dx, m_strRasUser, kMaxText);
+  LimitDialUpText(dx, m_strRasUser);
   DDX_Text(dx, IDC_PROXY, m_strProxy);
   // The scrambled value keeps no more of the address than this.
   DDV_MaxChars(dx, m_strProxy, static_cast<int>(kScrambleMaxText));
+}
+
+void CCIntern::LimitDialUpText(CDataExchange* dx, const CString& value) {
+  // A long phonebook text in a field that the chosen way to connect does
+  // not use (so disabled, out of the user's reach) must not hold the page,
+  // nor may anything on the way back.
+  if (dx->m_bSaveAndValidate && (!m_bLeavingForward || !IsWindowEnabled(dx->m_hWndLastControl)))
+    return;
+  DDV_MaxChars(dx, value, kMaxText);
 }
 
 BOOL CCIntern::OnSetActive() {
@@ -85,6 +94,7 @@ BOOL CCIntern::OnKillActive() {
 }
 
 LRESULT CCIntern::OnWizardBack() {
+  m_bLeavingForward = false;
   m_bAllowLeave = 1;
   return 0;
 }
@@ -95,6 +105,7 @@ LRESULT CCIntern::OnWizardNext() {
   const bool havePassword = !GetDlgItemText(IDC_RAS_PASSWORD).empty();
   const bool haveProxy = !GetDlgItemText(IDC_PROXY).empty();
 
+  m_bLeavingForward = true;
   m_bAllowLeave = 0;
   if (IsChecked(m_chkDialUp)) {
     m_bUseDialUp = 1;
@@ -166,11 +177,16 @@ int CCIntern::LoadEntry(int position) {
       m_nEntries = -1;
     } else {
       m_nEntries = static_cast<int>(count);
+      // A phonebook too full to use is read again on every pick; the list
+      // shows what the last reading gave, each entry once.
+      const LRESULT picked = m_cbEntries.SendMessage(CB_GETCURSEL);
+      m_cbEntries.SendMessage(CB_RESETCONTENT);
       for (DWORD i = 0; i < count && i < kMaxEntries; ++i) {
         Terminate(m_entries[i].szEntryName);
         m_cbEntries.SendMessage(CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(m_entries[i].szEntryName));
       }
+      m_cbEntries.SendMessage(CB_SETCURSEL, picked);
     }
   }
   // Also takes in -1: the phonebook could not be read.

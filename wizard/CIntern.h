@@ -42,8 +42,13 @@ class CCIntern : public CPropertyPage {
   bool OnCommand(WORD id, WORD code) override;
 
  private:
+  // The typing limit on loading; on leaving, the check of a field in use.
+  void LimitDialUpText(CDataExchange* dx, const CString& value);
   // 1 when entry `position` was loaded, 0 when the page fell back to LAN.
   int LoadEntry(int position);
   void SetLanMode() { SetMode(ConnectionMode::Lan); }
   void SetMode(ConnectionMode mode);
+
+  // Whether the exchange on leaving follows Next rather than Back.
+  bool m_bLeavingForward = false;
 };

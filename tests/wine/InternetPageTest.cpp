@@ -355,16 +355,18 @@ TEST_F(InternetPage, FailedDialParameterQueryShowsEmptyTexts) {
   });
 }
 
-TEST_F(InternetPage, HundredEntriesAreListedButFallBackToLanEachTime) {
+TEST_F(InternetPage, HundredEntriesAreListedOnceButFallBackToLanEachTime) {
   m_phonebook.m_entries = FakePhonebook::Numbered(100);
   Run([&](const Driver& user, HWND sheet, HWND page) {
     EXPECT_EQ(Describe(page), kLanView);
-    EXPECT_EQ(Driver::ComboEntries(page, IDC_RAS_ENTRIES).size(), 100u);
+    const std::vector<std::string> listed = Driver::ComboEntries(page, IDC_RAS_ENTRIES);
+    EXPECT_EQ(listed.size(), 100u);
     user.Click(page, IDC_USE_DIALUP);
     ASSERT_EQ(ViewAfterClick(user, page, kDialUpView), kDialUpView);
     user.PickCombo(page, IDC_RAS_ENTRIES, "Entry 7");
     EXPECT_EQ(ViewAfterClick(user, page, kLanView), kLanView);
-    EXPECT_EQ(Driver::ComboEntries(page, IDC_RAS_ENTRIES).size(), 200u);
+    EXPECT_EQ(Driver::ComboEntries(page, IDC_RAS_ENTRIES), listed);
+    EXPECT_EQ(Driver::Text(page, IDC_RAS_ENTRIES), "Entry 7") << "the pick stays shown";
     EXPECT_EQ(m_phonebook.m_nEnumCalls, 2);
     EXPECT_TRUE(m_phonebook.m_queried.empty());
     wizard_run::CancelAndExit(user, sheet);
@@ -387,6 +389,36 @@ TEST_F(InternetPage, LongPhonebookTextsShowInFullButMustBeShortenedToLeave) {
     NextAndExit(user, sheet);
   });
   EXPECT_EQ(m_wizard.m_pageIntern.m_strRasUser, longUser.substr(0, 15));
+}
+
+// Fields out of use, and the way back, are no reason to shorten anything.
+TEST(InternetPageLimits, LongPhonebookTextsNeitherHoldLanModeNorBack) {
+  const std::string longUser = "a.very.long.user.name";
+  const struct {
+    const char* name;
+    bool tickLan;
+    WizardButton button;
+    std::string reached;
+  } cases[] = {
+      {"LAN, then Next", true, WizardButton::Next, kNextTitle},
+      {"dial-up, then Back", false, WizardButton::Back, "Step2--User Password"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePhonebook phonebook;
+    phonebook.m_entries = {{"Long", longUser, "pw", "555-0101"}};
+    CProp wizard(wizard_run::kCaption, nullptr, kInternetPage);
+    RunPage(wizard, [&](const Driver& user, HWND sheet, HWND page) {
+      if (c.tickLan) {
+        user.Click(page, IDC_USE_LAN);
+        ASSERT_EQ(ViewAfterClick(user, page, kLanView), kLanView);
+      }
+      user.Press(sheet, c.button);
+      user.WaitPage(sheet, c.reached);
+      wizard_run::CancelAndExit(user, sheet);
+    });
+    EXPECT_EQ(wizard.m_pageIntern.m_strRasUser, longUser) << "handed on as the phonebook has it";
+  }
 }
 
 TEST_F(InternetPage, ComingBackShowsTheTextsLastLeftThere) {
