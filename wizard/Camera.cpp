@@ -90,9 +90,14 @@ BOOL CCamera::OnInitDialog() {
   if (m_nDriverCount > 0) {
     ShowWindow(GetDlgItem(IDC_DEVICES), SW_SHOW);
     ShowWindow(GetDlgItem(IDC_DEVICES_LABEL), SW_SHOW);
-    for (WORD index = 0; index < kDriverIndices; ++index)
-      if (devices.GetDriverDescription(index, name, sizeof name, version, sizeof version))
-        m_cbDevices.SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    // Driver indices can have gaps: each entry keeps its own.
+    for (WORD index = 0; index < kDriverIndices; ++index) {
+      if (!devices.GetDriverDescription(index, name, sizeof name, version, sizeof version))
+        continue;
+      const LRESULT entry =
+          m_cbDevices.SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+      m_cbDevices.SendMessage(CB_SETITEMDATA, entry, index);
+    }
     m_cbDevices.SendMessage(CB_SETCURSEL, m_nDevice);
   }
   m_bSourceDialogDone = 0;
@@ -194,7 +199,7 @@ void CCamera::OnWdmSetup() {
 }
 
 void CCamera::OpenOrComplain() {
-  g_capture.window = OpenCapture(m_hWnd, m_nDevice);
+  g_capture.window = OpenCapture(m_hWnd, DriverIndex(m_nDevice));
   if (!g_capture.window) AfxMessageBox(kNoDevice, MB_OK);
 }
 
@@ -263,6 +268,12 @@ void CCamera::CloseCapture() {
   // Posted: the window goes once the capture layer has let go of it.
   ::PostMessageA(capture, WM_CLOSE, 0, 0);
   g_capture.window = nullptr;
+}
+
+int CCamera::DriverIndex(int position) const {
+  // No entry: the capture layer is asked for driver -1 and refuses it.
+  if (position < 0) return -1;
+  return static_cast<int>(m_cbDevices.SendMessage(CB_GETITEMDATA, position));
 }
 
 CString CCamera::DeviceText(int position) const {

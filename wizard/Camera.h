@@ -38,6 +38,8 @@ class CCamera : public CPropertyPage {
   static void CloseCapture();
   // Opens the capture window, or says that no device was found.
   void OpenOrComplain();
+  // The capture driver index of list entry `position`; -1 for none.
+  int DriverIndex(int position) const;
   CString DeviceText(int position) const;
   void ShowWdmButton(const CString& device);
 };

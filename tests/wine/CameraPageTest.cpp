@@ -140,8 +140,8 @@ TEST_F(CameraPage, WithoutDriversTheTestFailsTwiceOverAndNextAsks) {
   EXPECT_EQ(m_wizard.m_pageCamera.m_strCameraCount, "Single camera");
 }
 
-TEST_F(CameraPage, ListedDevicesAreConnectedByTheirListPosition) {
-  m_devices.m_drivers = {{0, "Cam Zero", "1.0"}, {2, "Cam Two", "2.0"}};
+TEST_F(CameraPage, ListedDevicesAreConnectedByTheirOwnDriverIndex) {
+  m_devices.m_drivers = {{0, "Cam Zero", "1.0"}, {2, "Cam Two", "2.0", false}};
   Run([&](const Driver& user, HWND sheet, HWND page) {
     EXPECT_TRUE(Driver::IsVisible(page, IDC_DEVICES));
     EXPECT_TRUE(Driver::IsVisible(page, IDC_DEVICES_LABEL));
@@ -150,9 +150,11 @@ TEST_F(CameraPage, ListedDevicesAreConnectedByTheirListPosition) {
               (std::vector<std::string>{"Cam Zero", "Cam Two"}));
     user.PickCombo(page, IDC_DEVICES, "Cam Two");
     Test(user, page, 2);
-    EXPECT_EQ(m_devices.m_log.at(1), "connect 1");
-    // Index 1 has no driver: its failure names the unknown device.
-    EXPECT_EQ(AnswerBox(user), kUnknownFailure);
+    EXPECT_EQ(m_devices.m_log.at(1), "connect 2");
+    // The failure names the device that was picked.
+    EXPECT_EQ(AnswerBox(user),
+              "Device:\n\nCam Two, ver:2.0\ndoes not work properly.\nUpdate video capture "
+              "device driver to a latest one\nand start Setup again.");
     EXPECT_EQ(AnswerBox(user), kNoDevice);
     wizard_run::CancelAndExit(user, sheet);
   });
