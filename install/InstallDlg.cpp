@@ -9,6 +9,7 @@
 #include "install/JoinPackage.h"
 #include "install/ProgramGroup.h"
 #include "install/SettingsFile.h"
+#include "install/WorkFolderFiles.h"
 #include "platform/DataExchange.h"
 #include "platform/Folders.h"
 #include "platform/Launch.h"
@@ -25,12 +26,7 @@ constexpr UINT kStepMs = 200;
 constexpr int kProgressMax = 520;
 constexpr int kEdgeGap = 40;
 
-// Steps 16 to 26 copy these, one per tick.
-constexpr const char* kPictureFiles[] = {
-    "KQCameraLogo.jpg", "KQProgramingLogo.jpg", "KQBonusLogo.jpg", "KQAboutLogo.jpg",
-    "KQIntroLogo.jpg",  "KQExitLogo.jpg",       "KQSetup1.jpg",    "KQSetup2.jpg",
-    "KQSetup3.jpg",     "KQSetup4.jpg",         "KQSetup5.jpg",
-};
+// Steps 16 to 26 copy the pictures, one per tick.
 constexpr int kFirstSettingsStep = 1;
 constexpr int kLastSettingsStep = 8;
 constexpr int kFirstPictureStep = 16;
@@ -119,11 +115,11 @@ void CInstallDlg::RunInstallStep() {
       break;
     case 11:
       m_nStep = 12;
-      CopyToWorkFolder("setup.exe");
+      CopyToWorkFolder(kSetupProgram);
       break;
     case 12:
       m_nStep = 14;
-      CopyToWorkFolder("uninst.exe");
+      CopyToWorkFolder(kUninstaller);
       break;
     case 14:
       m_nStep = 15;
@@ -155,7 +151,7 @@ bool CInstallDlg::PrepareWorkFolder() {
     AfxMessageBox(kSetupFolderRefusal);
     return false;
   }
-  const std::string ini = WorkFolder() + "\\kq.ini";
+  const std::string ini = WorkFolderPath(kSettingsFileName);
   m_bSettingsPathOk = ini.size() < static_cast<size_t>(kTextSize);
   std::snprintf(theApp.m_szProductIni, kTextSize, "%s", m_bSettingsPathOk ? ini.c_str() : "");
   m_nInstallDrive =

@@ -6,11 +6,13 @@
 #include <string>
 
 #include "app/SetupState.h"
+#include "install/WorkFolderFiles.h"
 
 // The folder offered until the user chooses another.
 constexpr char kDefaultFolder[] = "c:\\kq";
-// The readers append "\kq.ini" to the folder in buffers of kTextSize bytes.
-constexpr size_t kMaxFolderLength = kTextSize - sizeof("\\kq.ini");
+// Every file the installation writes into the folder, with the backslash
+// before its name, must fit a path of kTextSize - 1 characters.
+constexpr size_t kMaxFolderLength = kTextSize - 1 - 1 - LongestWrittenName();
 
 // The folder that a path returned by the save-file dialog names: the path
 // cut at its last backslash ("C:\cam.exe" gives "C:"), or for a path that

@@ -2,6 +2,9 @@
 // gives, and the form the installation needs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "wizard/FolderRules.h"
 
 namespace {
@@ -45,10 +48,26 @@ TEST(FolderRules, NormalizedFolder) {
   for (const auto& c : cases) EXPECT_EQ(NormalizedFolder(c.text), c.folder) << c.text;
 }
 
-TEST(FolderRules, LongestFolderLeavesRoomForTheSettingsFile) {
-  EXPECT_EQ(kMaxFolderLength, 252u);
-  const std::string path = std::string(kMaxFolderLength, 'a') + "\\kq.ini";
-  EXPECT_EQ(path.size() + 1, static_cast<size_t>(kTextSize));
+// The ANSI file functions take paths of up to 259 characters.
+TEST(FolderRules, EveryFileWrittenIntoTheLongestFolderHasAPathThatFits) {
+  const std::string folder = "c:\\" + std::string(kMaxFolderLength - 3, 'f');
+  const std::string written[] = {
+      "kq.ini",
+      "setup.exe",
+      "uninst.exe",
+      "kq10.cab",
+      "ch2147483647.cab",
+      "temp.cab",
+      "KQProgramingLogo.jpg",
+      std::string(39, 'p'),  // a product file with a full name field
+  };
+  size_t longest = 0;
+  for (const std::string& name : written) {
+    const size_t length = (folder + "\\" + name).size();
+    EXPECT_LE(length, 259u) << name;
+    longest = std::max(longest, length);
+  }
+  EXPECT_EQ(longest, 259u) << "the limit is no tighter than the longest name needs";
 }
 
 }  // namespace

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "install/FolderPath.h"
 #include "platform/Folders.h"
+#include "tests/support/InstallChecks.h"
+#include "wizard/FolderRules.h"
 
 namespace {
 
@@ -82,6 +85,25 @@ TEST_F(FolderPathTest, OtherDriveIsLeftAgain) {
   ExpectHomeCurrent();
   RemoveDirectoryA("C:\\KQTEST-OTHER\\SUB");
   RemoveDirectoryA("C:\\KQTEST-OTHER");
+}
+
+// Wine's C runtime takes longer paths than Windows; the ANSI file functions
+// stop at 259 characters as Windows' do.
+TEST_F(FolderPathTest, TheLongestNamesCopyIntoTheLongestFolderTheWizardAccepts) {
+  std::string folder = m_home + "\\longest";
+  while (folder.size() + 1 < kMaxFolderLength)
+    folder += "\\" + std::string(std::min<size_t>(40, kMaxFolderLength - folder.size() - 1), 'x');
+  if (folder.size() < kMaxFolderLength) folder += 'x';
+  ASSERT_EQ(folder.size(), kMaxFolderLength);
+  std::string settings = folder + "\\kq.ini";
+  CreateFolderPath(&settings[0]);
+  const std::string source = m_home + "\\source.bin";
+  WriteWholeFile(source, "bytes");
+  for (const std::string& name : {std::string("KQProgramingLogo.jpg"), std::string(39, 'p')}) {
+    const std::string target = folder + "\\" + name;
+    EXPECT_TRUE(CopyFileA(source.c_str(), target.c_str(), FALSE)) << name;
+    EXPECT_EQ(ReadWholeFile(target), "bytes") << name;
+  }
 }
 
 TEST_F(FolderPathTest, UnusablePathLeavesTheCurrentFolder) {

@@ -120,12 +120,14 @@ TEST(WorkFolderPage, BackAndReturnShowTheTextLeftThere) {
   EXPECT_EQ(wizard.m_pageWorkFolder.m_strFolder, "e:\\mine\\");
 }
 
-TEST(WorkFolderPage, FolderLongerThanTheSettingsPathAllowsIsRefused) {
+// 219 characters leave room for the longest name the installation writes
+// there, a product file's 39 characters, within 259.
+TEST(WorkFolderPage, FolderLongerThanEveryWrittenPathAllowsIsRefused) {
   CProp wizard(wizard_run::kCaption, nullptr, kWorkFolderPage);
-  const std::string longest = "c:\\" + std::string(249, 'a');
+  const std::string longest = "c:\\" + std::string(216, 'a');
   wizard_run::Run(wizard, kPage, [&](const Driver& user, HWND sheet) {
     HWND page = Driver::ActivePage(sheet);
-    // Typing stops at 252 characters.
+    // Typing stops at 219 characters.
     user.SetText(page, IDC_FOLDER, "");
     wizard_run::TypeKeys(page, IDC_FOLDER, longest + "bbb");
     EXPECT_EQ(Driver::Text(page, IDC_FOLDER), longest);
@@ -135,7 +137,7 @@ TEST(WorkFolderPage, FolderLongerThanTheSettingsPathAllowsIsRefused) {
     const ui::MessageBoxView box = user.WaitMessageBox();
     EXPECT_EQ(
         box.text,
-        "The working folder may hold at most 252 characters. Please choose a shorter folder.");
+        "The working folder may hold at most 219 characters. Please choose a shorter folder.");
     user.Answer(box, IDOK);
     EXPECT_EQ(Driver::ActivePageTitle(sheet), kPage);
     EXPECT_EQ(Driver::Text(page, IDC_FOLDER), longest + "b");
