@@ -56,12 +56,13 @@ pack ch 160 '*.html' '*.gif' spchapi.exe msttsm22l.exe
 cp "$windows/setup.exe" "$windows/tools/standins/uninst.exe" "$out/"
 
 # Small JPEG pictures under the names the setup shows and copies, each drawn
-# a little differently so that they can be told apart.
+# a little differently so that they can be told apart. They have the pixel
+# size of the built-in page bitmaps.
 offset=0
 for name in KQSetup1 KQSetup2 KQSetup3 KQSetup4 KQSetup5 KQCameraLogo KQProgramingLogo \
   KQBonusLogo KQAboutLogo KQIntroLogo KQExitLogo; do
-  offset=$((offset + 10))
-  convert -size 112x138 gradient:"#2040a0-#a0c0ff" -fill white \
-    -draw "circle 56,$((20 + offset)) 56,$((8 + offset))" -quality 85 "$out/$name.jpg"
+  offset=$((offset + 15))
+  convert -size 168x224 gradient:"#2040a0-#a0c0ff" -fill white \
+    -draw "circle 84,$((30 + offset)) 84,$((12 + offset))" -quality 85 "$out/$name.jpg"
 done
 echo "$out: $(ls "$out" | wc -l) files, $(ls "$out"/*.cab | wc -l) pieces"
