@@ -17,6 +17,7 @@
 #include "resources/dlg151-bonus.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/SampleDistribution.h"
+#include "tests/support/WizardWalk.h"
 #include "tests/support/TcpRegistry.h"
 
 namespace {
@@ -35,12 +36,6 @@ void AnswerMessages(const Driver& user, int button) {
   }
 }
 
-HWND Page(const Driver& user, HWND sheet, const std::string& title) {
-  HWND page = user.WaitPage(sheet, title);
-  Driver::Sync(page);
-  return page;
-}
-
 std::string StartMenuGroup(const std::string& group) {
   const char* appData = std::getenv("APPDATA");
   return std::string(appData ? appData : "") + "\\Microsoft\\Windows\\Start Menu\\Programs\\" +
@@ -52,29 +47,25 @@ std::string StartMenuGroup(const std::string& group) {
 // the camera test without a device. Returns the sheet.
 HWND WalkToWorkFolderPage(const Driver& user) {
   HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
-  user.WaitUntil(
-      [&] {
-        return Driver::Text(Driver::WizardButtonWindow(sheet, WizardButton::Next)) == "I &Accept >";
-      },
-      "the agreement's buttons");
+  WaitAgreementButtons(user, sheet);
   user.Press(sheet, WizardButton::Next);
 
-  HWND page = Page(user, sheet, "Step2--User Password");
+  HWND page = ShownPage(user, sheet, "Step2--User Password");
   for (HWND field : Driver::ControlsOfClass(page, "Edit")) SetWindowTextA(field, "OVISTRA");
   user.Press(sheet, WizardButton::Next);
   AnswerMessages(user, IDOK);
 
-  Page(user, sheet, "Step3--Internet connection");
+  ShownPage(user, sheet, "Step3--Internet connection");
   user.Press(sheet, WizardButton::Next);
   AnswerMessages(user, IDOK);
 
-  page = Page(user, sheet, "Step4--Camera settings");
+  page = ShownPage(user, sheet, "Step4--Camera settings");
   // Wine has no capture device: the test is answered, then the warning.
   user.ClickText(page, "Test connection");
   AnswerMessages(user, IDOK);
   user.Press(sheet, WizardButton::Next);
   AnswerMessages(user, IDYES);
-  Page(user, sheet, "Step 5--Working folder");
+  ShownPage(user, sheet, "Step 5--Working folder");
   return sheet;
 }
 
@@ -144,7 +135,7 @@ TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   const Driver user(setup.Id());
   const HWND sheet = WalkToWorkFolderPage(user);
   LeaveWorkFolderPage(user, sheet, work);
-  Page(user, sheet, "Bonus Package");
+  ShownPage(user, sheet, "Bonus Package");
   user.Press(sheet, WizardButton::Finish);
 
   const HWND installing = user.WaitWindow("Installing", "#32770", 10000);
@@ -206,7 +197,7 @@ TEST(InstallRun, BrowseCancelledAndKeysPressedStillInstallEverything) {
   user.Click(files, IDCANCEL);
   user.WaitGone(files);
   LeaveWorkFolderPage(user, sheet, work);
-  Page(user, sheet, "Bonus Package");
+  ShownPage(user, sheet, "Bonus Package");
   user.Press(sheet, WizardButton::Finish);
 
   const HWND installing = user.WaitWindow("Installing", "#32770", 10000);
@@ -269,7 +260,7 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
   const Driver user(setup.Id());
   const HWND sheet = WalkToWorkFolderPage(user);
   LeaveWorkFolderPage(user, sheet, blocker + "\\kq");
-  HWND page = Page(user, sheet, "Bonus Package");
+  HWND page = ShownPage(user, sheet, "Bonus Package");
   EXPECT_TRUE(Driver::IsChecked(page, IDC_NO_OPTIMIZE));
   user.Click(page, IDC_OPTIMIZE);
   ui::MessageBoxView box = user.WaitMessageBox();
@@ -284,9 +275,9 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
   EXPECT_EQ(before, TcpRegistry::Snapshot());
 
   user.Press(sheet, WizardButton::Back);
-  Page(user, sheet, "Step 5--Working folder");
+  ShownPage(user, sheet, "Step 5--Working folder");
   LeaveWorkFolderPage(user, sheet, work);
-  page = Page(user, sheet, "Bonus Package");
+  page = ShownPage(user, sheet, "Bonus Package");
   user.Click(page, IDC_OPTIMIZE);
   user.WaitUntil([&] { return Driver::IsChecked(page, IDC_OPTIMIZE); }, "Optimize ticked");
   EXPECT_EQ(Dword(2144), TcpRegistry::Snapshot().at(kMstcp).at("DefaultRcvWindow"));

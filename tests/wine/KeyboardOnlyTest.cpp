@@ -13,6 +13,7 @@
 #include "tests/driver/UiDriver.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/SampleDistribution.h"
+#include "tests/support/WizardWalk.h"
 
 namespace {
 
@@ -59,21 +60,6 @@ bool TabTo(const Driver& user, HWND front, HWND target, bool backwards = false) 
   return Driver::Focus(front) == target;
 }
 
-HWND WaitPage(const Driver& user, HWND sheet, const std::string& title) {
-  HWND page = user.WaitPage(sheet, title);
-  // The page's button request is posted and may move the focus.
-  Driver::Sync(sheet);
-  return page;
-}
-
-void WaitAgreementButtons(const Driver& user, HWND sheet) {
-  user.WaitUntil(
-      [&] {
-        return Driver::Text(Driver::WizardButtonWindow(sheet, WizardButton::Next)) == "I &Accept >";
-      },
-      "the agreement's buttons");
-}
-
 // The last character of the text is in the field's view.
 bool EndInView(HWND field) {
   const LRESULT length = SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
@@ -102,7 +88,7 @@ TEST(KeyboardOnly, AWholeInstallationWithKeysAlone) {
 
   // The licence: Tab reaches the text, Page Down reads it to its end, Enter
   // accepts.
-  HWND page = WaitPage(user, sheet, "LICENSE AGREEMENT");
+  HWND page = ShownPage(user, sheet, "LICENSE AGREEMENT");
   WaitAgreementButtons(user, sheet);
   EXPECT_TRUE(FocusUsable(sheet));
   HWND text = Driver::Control(page, IDC_AGREEMENT_TEXT);
@@ -117,10 +103,10 @@ TEST(KeyboardOnly, AWholeInstallationWithKeysAlone) {
 
   // Back from the password page with its mnemonic, which the licence page
   // disables: the focus stays where Tab and Enter work.
-  page = WaitPage(user, sheet, "Step2--User Password");
+  page = ShownPage(user, sheet, "Step2--User Password");
   EXPECT_TRUE(FocusUsable(sheet));
   user.Keys({VK_MENU, 'B'});
-  WaitPage(user, sheet, "LICENSE AGREEMENT");
+  ShownPage(user, sheet, "LICENSE AGREEMENT");
   WaitAgreementButtons(user, sheet);
   EXPECT_TRUE(FocusUsable(sheet));
   user.Keys({VK_TAB});
@@ -128,7 +114,7 @@ TEST(KeyboardOnly, AWholeInstallationWithKeysAlone) {
   user.Keys({VK_RETURN});
 
   // The passwords, mistyped once.
-  page = WaitPage(user, sheet, "Step2--User Password");
+  page = ShownPage(user, sheet, "Step2--User Password");
   HWND password = Driver::Control(page, IDC_PASSWORD);
   HWND confirm = Driver::Control(page, IDC_CONFIRM);
   ASSERT_TRUE(TabTo(user, sheet, password));
@@ -147,13 +133,13 @@ TEST(KeyboardOnly, AWholeInstallationWithKeysAlone) {
   user.Keys({VK_RETURN});
 
   // The connection: no phonebook under Wine, so LAN; Enter goes on.
-  WaitPage(user, sheet, "Step3--Internet connection");
+  ShownPage(user, sheet, "Step3--Internet connection");
   EXPECT_TRUE(FocusUsable(sheet));
   user.Keys({VK_RETURN});
 
   // The camera: Space on "Test connection" finds no device; then Next with
   // its mnemonic asks whether to go on.
-  page = WaitPage(user, sheet, "Step4--Camera settings");
+  page = ShownPage(user, sheet, "Step4--Camera settings");
   EXPECT_TRUE(FocusUsable(sheet));
   HWND test = Driver::Control(page, IDC_TEST_CONNECTION);
   ASSERT_TRUE(TabTo(user, sheet, test));
@@ -166,7 +152,7 @@ TEST(KeyboardOnly, AWholeInstallationWithKeysAlone) {
   EnterOn(user, user.WaitMessageBox().window, IDYES);
 
   // The exit question: Escape asks, Enter continues.
-  page = WaitPage(user, sheet, "Step 5--Working folder");
+  page = ShownPage(user, sheet, "Step 5--Working folder");
   EXPECT_TRUE(FocusUsable(sheet));
   user.Keys({VK_ESCAPE});
   HWND question = user.WaitWindow("Setup");
@@ -183,7 +169,7 @@ TEST(KeyboardOnly, AWholeInstallationWithKeysAlone) {
   user.Keys({VK_MENU, 'X'});
 
   // The last page: Enter finishes.
-  WaitPage(user, sheet, "Bonus Package");
+  ShownPage(user, sheet, "Bonus Package");
   EXPECT_TRUE(FocusUsable(sheet));
   user.Keys({VK_RETURN});
   user.WaitWindow("Installing", "#32770", 10000);

@@ -11,6 +11,7 @@
 #include "tests/driver/UiDriver.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/SampleDistribution.h"
+#include "tests/support/WizardWalk.h"
 
 namespace {
 
@@ -21,12 +22,6 @@ constexpr char kWorkFolder[] = "c:\\Modal Walk";
 
 // A point of the main window's blue background that no dialog covers.
 POINT MainWindowCorner() { return {GetSystemMetrics(SM_CXSCREEN) - 10, 10}; }
-
-HWND Page(const Driver& user, HWND sheet, const std::string& title) {
-  HWND page = user.WaitPage(sheet, title);
-  Driver::Sync(page);
-  return page;
-}
 
 // `upper` blocks `below`: `below` is disabled, and the user's click at
 // `where` leaves `upper` in front and `state` unchanged.
@@ -71,14 +66,10 @@ struct Wizard {
 HWND WalkToWorkFolder(const Wizard& wizard, const std::function<void(HWND upper)>& probe) {
   const Driver& user = wizard.user;
   HWND sheet = wizard.sheet;
-  user.WaitUntil(
-      [&] {
-        return Driver::Text(Driver::WizardButtonWindow(sheet, WizardButton::Next)) == "I &Accept >";
-      },
-      "the agreement's buttons");
+  WaitAgreementButtons(user, sheet);
   user.Press(sheet, WizardButton::Next);
 
-  HWND page = Page(user, sheet, "Step2--User Password");
+  HWND page = ShownPage(user, sheet, "Step2--User Password");
   const std::vector<HWND> fields = Driver::ControlsOfClass(page, "Edit");
   SetWindowTextA(fields.at(0), "ONE");
   SetWindowTextA(fields.at(1), "TWO");
@@ -90,10 +81,10 @@ HWND WalkToWorkFolder(const Wizard& wizard, const std::function<void(HWND upper)
   SetWindowTextA(fields.at(1), "ONE");
   user.Press(sheet, WizardButton::Next);
 
-  Page(user, sheet, "Step3--Internet connection");
+  ShownPage(user, sheet, "Step3--Internet connection");
   user.Press(sheet, WizardButton::Next);
 
-  page = Page(user, sheet, "Step4--Camera settings");
+  page = ShownPage(user, sheet, "Step4--Camera settings");
   user.Press(sheet, WizardButton::Next);
   ui::MessageBoxView box = user.WaitMessageBox();
   EXPECT_EQ(box.text, "Please test your camera/video capture device connection first.");
@@ -105,7 +96,7 @@ HWND WalkToWorkFolder(const Wizard& wizard, const std::function<void(HWND upper)
   user.Press(sheet, WizardButton::Next);
   user.Answer(user.WaitMessageBox(), IDYES);
 
-  page = Page(user, sheet, "Step 5--Working folder");
+  page = ShownPage(user, sheet, "Step 5--Working folder");
   SetWindowTextA(Driver::ControlsOfClass(page, "Edit").at(0), kWorkFolder);
   return page;
 }
@@ -145,7 +136,7 @@ TEST_F(ModalWindows, EachWindowBlocksTheWindowsBelowItUntilTheInstallationEnds) 
   user.WaitGone(files);
 
   user.Press(sheet, WizardButton::Next);
-  Page(user, sheet, "Bonus Package");
+  ShownPage(user, sheet, "Bonus Package");
   user.Press(sheet, WizardButton::Finish);
   HWND installing = user.WaitWindow("Installing", "#32770", 10000);
   ExpectBlocked(user, installing, wizard.main, MainWindowCorner(), [] { return std::string(); });
