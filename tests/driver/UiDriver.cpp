@@ -76,6 +76,13 @@ INPUT KeyInput(WORD key, bool up) {
   return input;
 }
 
+void SendChord(std::initializer_list<WORD> chord) {
+  std::vector<INPUT> inputs;
+  for (WORD key : chord) inputs.push_back(KeyInput(key, false));
+  for (auto key = chord.end(); key != chord.begin();) inputs.push_back(KeyInput(*--key, true));
+  SendInputs(inputs);
+}
+
 void SettleInput() {
   Sleep(kInputSettleMs);
   if (HWND foreground = GetForegroundWindow()) Driver::Sync(foreground);
@@ -277,10 +284,7 @@ void Driver::Answer(const MessageBoxView& box, int buttonId) const {
 }
 
 void Driver::Keys(std::initializer_list<WORD> chord) const {
-  std::vector<INPUT> inputs;
-  for (WORD key : chord) inputs.push_back(KeyInput(key, false));
-  for (auto key = chord.end(); key != chord.begin();) inputs.push_back(KeyInput(*--key, true));
-  SendInputs(inputs);
+  SendChord(chord);
   SettleInput();
 }
 
@@ -332,19 +336,10 @@ void Driver::Sync(HWND window) {
 }
 
 void PressKey(WORD key, WORD modifier) {
-  INPUT inputs[4] = {};
-  UINT count = 0;
-  auto add = [&](WORD vk, DWORD flags) {
-    inputs[count].type = INPUT_KEYBOARD;
-    inputs[count].ki.wVk = vk;
-    inputs[count].ki.dwFlags = flags;
-    ++count;
-  };
-  if (modifier) add(modifier, 0);
-  add(key, 0);
-  add(key, KEYEVENTF_KEYUP);
-  if (modifier) add(modifier, KEYEVENTF_KEYUP);
-  SendInput(count, inputs, sizeof(INPUT));
+  if (modifier)
+    SendChord({modifier, key});
+  else
+    SendChord({key});
 }
 
 std::string Screenshot(const std::string& name) {
