@@ -5,11 +5,12 @@
 #include <functional>
 #include <string>
 
+#include "SetupVersion.h"
 #include "app/SetupState.h"
 
-// The setup's own version, shown in the title as 1.64.
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 64;
+// The setup's own version, shown in the title as major.minor (1.64).
+constexpr int kVersionMajor = SETUP_VERSION_MAJOR;
+constexpr int kVersionMinor = SETUP_VERSION_MINOR;
 
 // The program path with everything from its last "." replaced by ".ini".
 std::string ProgramIniPath(const std::string& programPath);

@@ -20,7 +20,7 @@ target_link_libraries(setup_core PUBLIC jpeg)
 add_library(setup_ui OBJECT)
 target_include_directories(setup_ui PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(setup_ui PUBLIC setup_core
-  comctl32 comdlg32 gdi32 user32 rasapi32 vfw32 advapi32 kernel32)
+  comctl32 comdlg32 gdi32 user32 rasapi32 vfw32 advapi32 ole32 shell32 uuid kernel32)
 
 add_subdirectory(platform)
 add_subdirectory(app)
@@ -28,7 +28,8 @@ add_subdirectory(wizard)
 add_subdirectory(install)
 add_subdirectory(resources)
 
-add_executable(setup WIN32 platform/WinMain.cpp $<TARGET_OBJECTS:setup_resources>)
+add_executable(setup WIN32 platform/WinMain.cpp $<TARGET_OBJECTS:setup_resources>
+  $<TARGET_OBJECTS:setup_identity>)
 target_link_libraries(setup PRIVATE setup_ui)
 target_link_options(setup PRIVATE ${STATIC_LINK} -mwindows)
 

@@ -9,6 +9,7 @@ packages=(
   wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb x11-utils imagemagick
   cmake ninja-build nasm googletest dpkg-dev clang libclang-rt-14-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs
+  osslsigncode openssl python3-pefile
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
