@@ -1,11 +1,43 @@
 #include "install/ProgramGroup.h"
 
-#include "platform/Dde.h"
+#include <memory>
+
+#include "platform/FileOps.h"
+#include "platform/Folders.h"
+#include "platform/ProgramManager.h"
+#include "platform/ShellLink.h"
 
 namespace {
+
 constexpr unsigned kCommandTimeoutMs = 1000;
+
+// Deletes the group's folder with its shortcuts; true when it is gone.
+bool RemoveGroupFolder(const std::string& groupFolder) {
+  std::unique_ptr<FileOps> files = FolderFileOps(groupFolder);
+  for (const std::string& name : files->List("")) files->Delete(name);
+  return RemoveFolder(groupFolder.c_str());
+}
+
+// The group as shortcut files: replaced whole, like Program Manager's, and
+// removed again if one of its shortcuts cannot be written.
+void CreateShortcutGroup(const std::string& group, const std::string& folder) {
+  const std::string programs = StartMenuProgramsFolder();
+  if (programs.empty()) return;
+  const std::string groupFolder = programs + "\\" + group;
+  RemoveGroupFolder(groupFolder);
+  if (!MakeFolder(groupFolder.c_str())) return;
+  for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {
+    if (!CreateShellLink(groupFolder + "\\" + ShortcutFileName(item.title), item.target, folder)) {
+      RemoveGroupFolder(groupFolder);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 void CreateProgramGroup(const std::string& group, const std::string& folder) {
-  DdeExecuteAll("PROGMAN", ProgramGroupCommands(group, folder), kCommandTimeoutMs);
+  const std::vector<bool> accepted =
+      GetProgramManager().Execute(ProgramGroupCommands(group, folder), kCommandTimeoutMs);
+  if (!ProgramManagerMadeGroup(accepted)) CreateShortcutGroup(group, folder);
 }

@@ -1,15 +1,34 @@
 // The product's program group, made through the shell's Program Manager
-// service.
+// service, or through shortcut files where that service fails.
 #pragma once
 
 #include <string>
 #include <vector>
 
-// The four commands that replace `group` by a group holding the product
-// program and its uninstaller from `folder`. The texts go in unquoted and
-// whole, however long.
+// One item of the group: the program it starts and the title it shows.
+struct ProgramGroupItem {
+  std::string target;
+  std::string title;
+};
+
+// The product program and its uninstaller in `folder`; the uninstaller's
+// title begins with a blank, as Program Manager has always been sent it.
+std::vector<ProgramGroupItem> ProgramGroupItems(const std::string& group,
+                                                const std::string& folder);
+
+// The four commands that replace `group` by a group holding the items. The
+// texts go in unquoted and whole, however long.
 std::vector<std::string> ProgramGroupCommands(const std::string& group, const std::string& folder);
 
-// Sends the commands in one conversation; does nothing, quietly, when no
-// Program Manager answers.
+// True when Program Manager made the group: it answered and accepted every
+// command after the deletion, which fails where there was no group yet.
+bool ProgramManagerMadeGroup(const std::vector<bool>& accepted);
+
+// The shortcut file of an item: its title without surrounding blanks, as
+// the shell names it.
+std::string ShortcutFileName(const std::string& title);
+
+// Makes the group through Program Manager; where none answers or a command
+// is refused, the same group as shortcut files in the Start menu's Programs
+// folder. Quiet either way: a group that cannot be made is left out whole.
 void CreateProgramGroup(const std::string& group, const std::string& folder);

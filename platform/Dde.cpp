@@ -12,8 +12,9 @@ HDDEDATA CALLBACK IgnoreDdeEvent(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PT
 
 }  // namespace
 
-bool DdeExecuteAll(const char* service, const std::vector<std::string>& commands,
-                   unsigned timeoutMs) {
+std::vector<bool> DdeExecuteAll(const char* service, const std::vector<std::string>& commands,
+                                unsigned timeoutMs) {
+  std::vector<bool> accepted;
   DWORD instance = 0;
   DdeInitializeA(&instance, IgnoreDdeEvent, APPCMD_CLIENTONLY, 0);
   HSZ serviceName = DdeCreateStringHandleA(instance, service, CP_WINANSI);
@@ -23,9 +24,10 @@ bool DdeExecuteAll(const char* service, const std::vector<std::string>& commands
     DWORD result = 0;
     for (const std::string& command : commands) {
       // The length counts the NUL: servers read the command as a C string.
-      DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<char*>(command.c_str())),
-                           static_cast<DWORD>(command.size() + 1), conversation, nullptr, CF_TEXT,
-                           XTYP_EXECUTE, timeoutMs, &result);
+      accepted.push_back(
+          DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<char*>(command.c_str())),
+                               static_cast<DWORD>(command.size() + 1), conversation, nullptr,
+                               CF_TEXT, XTYP_EXECUTE, timeoutMs, &result) != nullptr);
     }
     DdeDisconnect(conversation);
   }
@@ -33,5 +35,5 @@ bool DdeExecuteAll(const char* service, const std::vector<std::string>& commands
   DdeFreeStringHandle(instance, serviceName);
   DdeFreeStringHandle(instance, topicName);
   DdeUninitialize(instance);
-  return conversation != nullptr;
+  return accepted;
 }

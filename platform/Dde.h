@@ -7,6 +7,7 @@
 // Opens one conversation with `service` on the topic of the same name and
 // sends each command, its terminating NUL included, as an execute
 // transaction that waits at most `timeoutMs`. Failed transactions do not
-// stop the later ones. False when no server answered.
-bool DdeExecuteAll(const char* service, const std::vector<std::string>& commands,
-                   unsigned timeoutMs);
+// stop the later ones. Whether the server accepted each command, in order;
+// empty when no server answered.
+std::vector<bool> DdeExecuteAll(const char* service, const std::vector<std::string>& commands,
+                                unsigned timeoutMs);

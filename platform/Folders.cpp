@@ -45,6 +45,10 @@ bool MakeFolder(const char* folder) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool RemoveFolder(const char* folder) {
+  return _rmdir(folder) == 0 || GetFileAttributesA(folder) == INVALID_FILE_ATTRIBUTES;
+}
+
 bool HasDriveLetter(const char* path) {
   return std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }

@@ -11,6 +11,8 @@ bool ChangeFolder(const char* folder);
 std::string GetCurrentFolder();
 // True when the folder exists afterwards (made now or before).
 bool MakeFolder(const char* folder);
+// Removes an empty folder; true when it is gone (removed now or absent).
+bool RemoveFolder(const char* folder);
 
 // Restores the drive and folder that were current when it was made, however
 // the work in its scope ends.

@@ -1,5 +1,6 @@
 // The Program Manager commands: exact texts, unquoted, built whole however
-// long the folder and the group name.
+// long the folder and the group name; when Program Manager's answers mean
+// the group must be made as shortcut files, and their names.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -37,6 +38,31 @@ TEST(ProgramGroupCommands, LongNamesAreNeverCut) {
   EXPECT_EQ(13u + 259u + 2u, commands[0].size());
   EXPECT_EQ("[AddItem(" + folder + "\\Uninst.exe, Uninstall " + group + ")]", commands[3]);
   EXPECT_GT(commands[3].size(), 540u);
+}
+
+TEST(ProgramGroupCommands, TheGroupIsProgramManagersOnlyWhenItAcceptedAllButTheDeletion) {
+  struct Case {
+    std::vector<bool> accepted;
+    bool made;
+  } cases[] = {
+      {{}, false},  // no server answered
+      {{true, true, true, true}, true},
+      {{false, true, true, true}, true},  // there was no group to delete
+      {{true, false, true, true}, false},
+      {{true, true, true, false}, false},
+      {{false, false, false, false}, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.made, ProgramManagerMadeGroup(c.accepted));
+}
+
+TEST(ProgramGroupCommands, ShortcutFilesAreNamedAfterTheTitlesWithoutSurroundingBlanks) {
+  const auto items = ProgramGroupItems("Cam, (Pro)", "c:\\program files\\kq");
+  ASSERT_EQ(2u, items.size());
+  EXPECT_EQ("c:\\program files\\kq\\kq.exe", items[0].target);
+  EXPECT_EQ("Cam, (Pro).lnk", ShortcutFileName(items[0].title));
+  EXPECT_EQ("c:\\program files\\kq\\Uninst.exe", items[1].target);
+  EXPECT_EQ("Uninstall Cam, (Pro).lnk", ShortcutFileName(items[1].title));
+  EXPECT_EQ("a  b.lnk", ShortcutFileName("  a  b "));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A Program Manager of the test's own: it takes the "PROGMAN" service name
 // (winning over Wine's shell) and records every execute command it
-// receives, on a thread with its own message loop.
+// receives, on a thread with its own message loop. It accepts every
+// command, or refuses every one, as it was made to.
 #pragma once
 
 #include <windows.h>
@@ -15,9 +16,14 @@
 
 class ProgmanRecorder {
  public:
+  enum class Answer { Accept, Refuse };
   // With `answerDelayMs`, each command is acknowledged only that long after
   // it came, as by a Program Manager that hangs.
-  explicit ProgmanRecorder(DWORD answerDelayMs = 0) : m_answerDelayMs(answerDelayMs) {
+  explicit ProgmanRecorder(DWORD answerDelayMs = 0)
+      : ProgmanRecorder(Answer::Accept, answerDelayMs) {}
+  explicit ProgmanRecorder(Answer answer) : ProgmanRecorder(answer, 0) {}
+  ProgmanRecorder(Answer answer, DWORD answerDelayMs)
+      : m_answer(answer), m_answerDelayMs(answerDelayMs) {
     s_instance = this;
     m_thread = std::thread([this] { Serve(); });
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -68,12 +74,14 @@ class ProgmanRecorder {
       Sleep(s_instance->m_answerDelayMs);
       std::lock_guard<std::mutex> lock(s_instance->m_mutex);
       s_instance->m_commands.push_back(text);
-      return reinterpret_cast<HDDEDATA>(DDE_FACK);
+      return reinterpret_cast<HDDEDATA>(s_instance->m_answer == Answer::Accept ? DDE_FACK
+                                                                               : DDE_FNOTPROCESSED);
     }
     return nullptr;
   }
 
   static inline ProgmanRecorder* s_instance = nullptr;
+  const Answer m_answer;
   DWORD m_answerDelayMs;
   std::thread m_thread;
   std::mutex m_mutex;

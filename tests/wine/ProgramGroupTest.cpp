@@ -1,6 +1,7 @@
-// The program group conversation against a Program Manager of the test's
-// own: exactly four commands in order, whole and unquoted; no server, no
-// harm.
+// The program group against Program Managers of the test's own: exactly
+// four commands in order, whole and unquoted, to one that accepts them and
+// nothing else done; the same group as shortcut files when a Program
+// Manager refuses the commands or none answers; no half-made group.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +9,10 @@
 
 #include "install/ProgramGroup.h"
 #include "platform/Dde.h"
+#include "platform/ProgramManager.h"
+#include "tests/support/InstallChecks.h"
 #include "tests/support/ProgmanRecorder.h"
+#include "tests/support/StartMenu.h"
 
 namespace {
 
@@ -21,6 +25,7 @@ TEST(ProgramGroup, SendsTheFourCommandsInOneConversation) {
       {"Cam, (Pro)", "d:\\apps\\" + std::string(240, 'f')},
   };
   for (const Case& c : cases) {
+    RemoveTree(StartMenuGroup(c.group));
     ProgmanRecorder progman;
     CreateProgramGroup(c.group, c.folder);
     const std::vector<std::string> expected = {
@@ -30,13 +35,94 @@ TEST(ProgramGroup, SendsTheFourCommandsInOneConversation) {
         "[AddItem(" + c.folder + "\\Uninst.exe, Uninstall " + c.group + ")]",
     };
     EXPECT_EQ(expected, progman.Commands()) << c.group.size();
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(StartMenuGroup(c.group).c_str()))
+        << "a Program Manager that made the group leaves the Start menu to itself";
   }
 }
 
 TEST(ProgramGroup, NoServerMeansNoConversationAndNoWait) {
   const DWORD start = GetTickCount();
-  EXPECT_FALSE(DdeExecuteAll("KQNOSUCHSERVICE", {"[CreateGroup(x)]"}, 1000));
+  EXPECT_TRUE(DdeExecuteAll("KQNOSUCHSERVICE", {"[CreateGroup(x)]"}, 1000).empty());
   EXPECT_LT(GetTickCount() - start, 1000u);
+}
+
+// No Program Manager at all, as on shells that never had one.
+class AbsentProgramManager : public ProgramManager {
+ public:
+  std::vector<bool> Execute(const std::vector<std::string>& commands, unsigned) override {
+    sent += commands.size();
+    return {};
+  }
+  size_t sent = 0;
+};
+
+// The shortcut group: exactly the two items with the titles Program
+// Manager shows, their targets and the working folder; what stood in an
+// older group of that name is gone.
+void ExpectShortcutGroup(const std::string& group, const std::string& folder) {
+  const std::string groupFolder = StartMenuGroup(group);
+  EXPECT_EQ((std::vector<std::string>{group + ".lnk", "Uninstall " + group + ".lnk"}),
+            FilesIn(groupFolder));
+  EXPECT_EQ((Shortcut{folder + "\\kq.exe", folder}),
+            ReadShortcut(groupFolder + "\\" + group + ".lnk"));
+  EXPECT_EQ((Shortcut{folder + "\\Uninst.exe", folder}),
+            ReadShortcut(groupFolder + "\\Uninstall " + group + ".lnk"));
+}
+
+// An older group of the same name with an item that the new one lacks.
+void MakeOldGroup(const std::string& group) {
+  RemoveTree(StartMenuGroup(group));
+  CreateDirectoryA(StartMenuGroup(group).c_str(), nullptr);
+  WriteWholeFile(StartMenuGroup(group) + "\\Old item.lnk", "old");
+}
+
+TEST(ProgramGroup, ShortcutFilesWhenProgramManagerRefusesEveryCommand) {
+  struct Case {
+    std::string group, folder;
+  } cases[] = {
+      {"Quelmar Ovistra", "c:\\program files\\kq"},
+      {"Cam, (Pro)", "d:\\kq"},
+  };
+  for (const Case& c : cases) {
+    MakeOldGroup(c.group);
+    ProgmanRecorder progman(ProgmanRecorder::Answer::Refuse);
+    CreateProgramGroup(c.group, c.folder);
+    EXPECT_EQ(4u, progman.Commands().size()) << "every command was tried first";
+    ExpectShortcutGroup(c.group, c.folder);
+    RemoveTree(StartMenuGroup(c.group));
+  }
+}
+
+TEST(ProgramGroup, ShortcutFilesWhenNoProgramManagerAnswers) {
+  AbsentProgramManager absent;
+  SetProgramManagerForTesting(&absent);
+  MakeOldGroup("Quelmar Ovistra");
+  CreateProgramGroup("Quelmar Ovistra", "c:\\kq");
+  SetProgramManagerForTesting(nullptr);
+  EXPECT_EQ(4u, absent.sent);
+  ExpectShortcutGroup("Quelmar Ovistra", "c:\\kq");
+  RemoveTree(StartMenuGroup("Quelmar Ovistra"));
+}
+
+TEST(ProgramGroup, ShortcutsWrittenAreTakenBackWhenALaterOneFails) {
+  // Another program holds the uninstaller's shortcut of an older group open
+  // without sharing: it can be neither deleted nor replaced.
+  MakeOldGroup("Quelmar Ovistra");
+  const std::string held = StartMenuGroup("Quelmar Ovistra") + "\\Uninstall Quelmar Ovistra.lnk";
+  WriteWholeFile(held, "old");
+  HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+
+  AbsentProgramManager absent;
+  SetProgramManagerForTesting(&absent);
+  CreateProgramGroup("Quelmar Ovistra", "c:\\kq");
+  SetProgramManagerForTesting(nullptr);
+  CloseHandle(holder);
+  EXPECT_EQ((std::vector<std::string>{"Uninstall Quelmar Ovistra.lnk"}),
+            FilesIn(StartMenuGroup("Quelmar Ovistra")))
+      << "the product's shortcut, written before the failure, is gone";
+  EXPECT_EQ("old", ReadWholeFile(held));
+  RemoveTree(StartMenuGroup("Quelmar Ovistra"));
 }
 
 }  // namespace
