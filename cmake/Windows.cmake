@@ -1,6 +1,8 @@
 # The product: setup.exe and the Windows-side tests that run under Wine.
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
+# The PE header's time stamp would make every release build differ.
+string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -Wl,--no-insert-timestamp")
 
 set(JPEG_PREFIX ${CMAKE_BINARY_DIR}/deps/libjpeg)
 execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg.sh ${JPEG_PREFIX}
@@ -35,3 +37,13 @@ target_link_options(setup PRIVATE ${STATIC_LINK} -mwindows)
 
 add_subdirectory(tools)
 add_subdirectory(tests)
+
+# The uninstaller that distributions carry: the product's own when the build
+# has one, else the sample stand-in. Its target and file, for the scripts.
+if(TARGET uninst)
+  set(UNINSTALLER uninst)
+else()
+  set(UNINSTALLER standin_uninst)
+endif()
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/uninstaller.txt
+     CONTENT "${UNINSTALLER}\n$<TARGET_FILE:${UNINSTALLER}>\n")

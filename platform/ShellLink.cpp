@@ -73,11 +73,11 @@ bool CreateShellLink(const std::string& linkFile, const std::string& target,
     if (SUCCEEDED(link->SetPath(target.c_str())) &&
         SUCCEEDED(link->SetWorkingDirectory(workingFolder.c_str())) &&
         SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-      // IPersistFile takes the name in UTF-16; the texts are in the ANSI code page.
-      const int length = MultiByteToWideChar(CP_ACP, 0, linkFile.c_str(), -1, nullptr, 0);
-      std::wstring wide(length > 0 ? length : 1, L'\0');
-      MultiByteToWideChar(CP_ACP, 0, linkFile.c_str(), -1, &wide[0], length);
-      saved = length > 0 && SUCCEEDED(file->Save(wide.c_str(), TRUE));
+      // IPersistFile takes the name in UTF-16; the texts are in the ANSI
+      // code page. A fixed buffer keeps the wide string library out.
+      WCHAR wide[MAX_PATH];
+      saved = MultiByteToWideChar(CP_ACP, 0, linkFile.c_str(), -1, wide, MAX_PATH) > 0 &&
+              SUCCEEDED(file->Save(wide, TRUE));
       file->Release();
     }
     link->Release();

@@ -13,10 +13,13 @@ rm -rf "$work" && mkdir -p "$work"
   exit 1
 }
 src=$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
+# Sections per function let the release link drop the encoder and unused
+# decoder paths; the source path stays out of the objects.
 cmake -S "$src" -B "$work/build" -G Ninja -Wno-dev \
   -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
-  -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF >/dev/null
+  -DCMAKE_C_FLAGS="-ffunction-sections -fdata-sections -ffile-prefix-map=$work=libjpeg" \
+  -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF -DWITH_ARITH_ENC=OFF >/dev/null
 cmake --build "$work/build" --target install >/dev/null
 rm -rf "$work"
 echo "build-libjpeg: libjpeg-turbo installed in $prefix"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Two clean release builds of the same sources, one from a copy of the tree
+# in another folder, each in a build folder of its own: the distributions
+# are byte for byte the same, setup.exe and the pieces included.
+#   reproducible-test.sh SOURCE_ROOT WORK_DIR
+set -euo pipefail
+root=$1
+work=$2
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/release/product-folder.sh
+source "$here/product-folder.sh"
+
+rm -rf "$work/a" "$work/b"
+mkdir -p "$work/a" "$work/b/source"
+make_product "$work/product-a"
+cp -a "$work/product-a" "$work/product-b"
+# The tree as it stands, uncommitted changes included, without build output.
+if git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
+  (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+    tar --null -T - -cf -) | tar -xf - -C "$work/b/source"
+else
+  tar -C "$root" --exclude=./build -cf - . | tar -xf - -C "$work/b/source"
+fi
+
+unset SETUP_SIGN_PFX SETUP_SIGN_PASSWORD
+SETUP_BUILD_DIR=$work/a/build "$root/scripts/release.sh" "$work/product-a" "$work/a/out"
+SETUP_BUILD_DIR=$work/b/build "$work/b/source/scripts/release.sh" "$work/product-b" "$work/b/out"
+
+diff -r "$work/a/out" "$work/b/out"
+echo "reproducible-test: $(ls "$work/a/out" | wc -l) files the same, setup.exe" \
+  "$(sha256sum <"$work/a/out/setup.exe" | cut -c1-16)"
+rm -rf "$work/a" "$work/b" "$work/product-a" "$work/product-b"
