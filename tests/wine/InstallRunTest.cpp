@@ -1,12 +1,13 @@
 // setup.exe installing a sample distribution from start to end, the wizard
-// walked as a user walks it; then the working folder, kq.ini, the speech
-// installers and the Start menu group as Wine's shell made it.
+// walked as a user walks it, under each Windows version Wine can report;
+// then the working folder, kq.ini, the speech installers and the Start menu
+// group, made by Wine's shell or, where Program Manager refuses, without it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@
 #include "tests/driver/UiDriver.h"
 #include "resources/dlg151-bonus.h"
 #include "tests/support/InstallChecks.h"
+#include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
+#include "tests/support/StartMenu.h"
 #include "tests/support/WizardWalk.h"
 #include "tests/support/TcpRegistry.h"
 
@@ -34,12 +37,6 @@ void AnswerMessages(const Driver& user, int button) {
       return;
     }
   }
-}
-
-std::string StartMenuGroup(const std::string& group) {
-  const char* appData = std::getenv("APPDATA");
-  return std::string(appData ? appData : "") + "\\Microsoft\\Windows\\Start Menu\\Programs\\" +
-         group;
 }
 
 // Starts at the licence and walks the wizard to the working folder page,
@@ -99,16 +96,20 @@ void CancelAndExit(const Driver& user, HWND sheet) {
   user.Click(user.WaitWindow("Setup"), IDCANCEL);
 }
 
-// Wine reports Windows 98 to every setup.exe started while it lives.
-class Windows98Setup {
+// The Windows version Wine reports to every setup.exe started while it
+// lives.
+class WindowsVersionSetting {
  public:
-  Windows98Setup() {
+  explicit WindowsVersionSetting(const std::string& version) {
     HKEY key = nullptr;
     RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key);
-    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                   static_cast<DWORD>(version.size() + 1));
     RegCloseKey(key);
   }
-  ~Windows98Setup() { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
+  ~WindowsVersionSetting() { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
+  WindowsVersionSetting(const WindowsVersionSetting&) = delete;
+  WindowsVersionSetting& operator=(const WindowsVersionSetting&) = delete;
 
  private:
   static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\setup.exe";
@@ -123,19 +124,79 @@ void LeaveWorkFolderPage(const Driver& user, HWND sheet, const std::string& work
   user.Press(sheet, WizardButton::Next);
 }
 
-TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
+enum class Shell { ProgramManager, RefusingProgramManager };
+
+struct WindowsCase {
+  const char* version;  // as Wine names it
+  bool tunes;           // the 9x family: the optimisation page changes the registry
+  Shell shell;
+};
+
+std::string CaseName(const testing::TestParamInfo<WindowsCase>& info) {
+  return std::string(info.param.version) +
+         (info.param.shell == Shell::RefusingProgramManager ? "_refusing_progman" : "");
+}
+
+class EveryWindows : public testing::TestWithParam<WindowsCase> {};
+
+// On the optimisation page: Optimize, then No optimization. The 9x family
+// tunes and puts everything back; the NT family refuses the click.
+void OptimizeAndBack(const Driver& user, HWND page, bool tunes) {
+  const auto before = TcpRegistry::Snapshot();
+  EXPECT_TRUE(Driver::IsChecked(page, IDC_NO_OPTIMIZE));
+  user.Click(page, IDC_OPTIMIZE);
+  if (tunes) {
+    user.WaitUntil([&] { return Driver::IsChecked(page, IDC_OPTIMIZE); }, "Optimize ticked");
+    const auto tuned = TcpRegistry::Snapshot();
+    EXPECT_EQ((std::map<std::string, Value>{{"DefaultRcvWindow", Dword(2144)},
+                                            {"DefaultTTL", Text("128")},
+                                            {"PMTUBlackHoleDetect", Dword(0)},
+                                            {"PMTUDiscovery", Dword(1)}}),
+              tuned.at(kMstcp));
+    for (int n : {0, 1}) EXPECT_EQ(Text("576"), tuned.at(AdapterKey(n)).at("MaxMTU")) << n;
+  } else {
+    const ui::MessageBoxView refusal = user.WaitMessageBox();
+    EXPECT_EQ("Can't optimize NT registry settings", refusal.text);
+    user.Answer(refusal, IDOK);
+    EXPECT_EQ(before, TcpRegistry::Snapshot());
+  }
+  EXPECT_EQ(tunes, Driver::IsChecked(page, IDC_OPTIMIZE));
+  EXPECT_EQ(!tunes, Driver::IsChecked(page, IDC_NO_OPTIMIZE));
+
+  // Where nothing was tuned, No optimization has nothing to undo: no refusal.
+  user.Click(page, IDC_NO_OPTIMIZE);
+  user.WaitUntil([&] { return Driver::IsChecked(page, IDC_NO_OPTIMIZE); }, "No optimization");
+  EXPECT_FALSE(Driver::IsChecked(page, IDC_OPTIMIZE));
+  EXPECT_EQ(before, TcpRegistry::Snapshot());
+}
+
+// The whole installation under each Windows version: every one ends with
+// the same working folder, kq.ini and Start menu group, whichever way the
+// group was made.
+TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
+  const WindowsCase& windows = GetParam();
   char home[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, home);
   const std::string dist = MakeDistribution(std::string(home) + "\\dist");
   const std::string work = "c:\\Quelmar Run\\Deep Level\\Ovistra";
   RemoveTree("C:\\QUELMAR RUN");
   RemoveTree(StartMenuGroup("Quelmar Ovistra"));
+  TcpRegistry registry;
+  if (!registry.Usable()) GTEST_SKIP() << "the prefix has adapter keys of its own";
+  registry.Mstcp("DefaultRcvWindow", Dword(8760));
+  registry.Mstcp("DefaultTTL", Text("32"));
+  registry.AddAdapter(0, "1500");
+  registry.AddAdapter(1);
+  const WindowsVersionSetting version(windows.version);
+  std::unique_ptr<ProgmanRecorder> refusing;
+  if (windows.shell == Shell::RefusingProgramManager)
+    refusing = std::make_unique<ProgmanRecorder>(ProgmanRecorder::Answer::Refuse);
 
   ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
   const Driver user(setup.Id());
   const HWND sheet = WalkToWorkFolderPage(user);
   LeaveWorkFolderPage(user, sheet, work);
-  ShownPage(user, sheet, "Bonus Package");
+  OptimizeAndBack(user, ShownPage(user, sheet, "Bonus Package"), windows.tunes);
   user.Press(sheet, WizardButton::Finish);
 
   const HWND installing = user.WaitWindow("Installing", "#32770", 10000);
@@ -155,13 +216,31 @@ TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   }
   EXPECT_EQ((std::vector<std::string>{"spchapi.exe /Q", "msttsm22l.exe /Q"}),
             StandInStarts(work, 2));
-  EXPECT_EQ(kInstalledFiles, FilesIn(work)) << "no piece and no temp.cab are left";
+  // The tuning's backup made the settings file first, under the upper-case
+  // path.
+  std::vector<std::string> installed = kInstalledFiles;
+  if (windows.tunes) {
+    std::replace(installed.begin(), installed.end(), std::string("kq.ini"), std::string("KQ.INI"));
+    std::sort(installed.begin(), installed.end());
+  }
+  EXPECT_EQ(installed, FilesIn(work)) << "no piece and no temp.cab are left";
   EXPECT_EQ(ReadWholeFile(SourceRoot() + "\\samples\\ch\\index.html"),
             ReadWholeFile(work + "\\index.html"));
 
-  std::vector<std::string> keys;
-  std::vector<std::string> settings = SettingsLines(work + "\\kq.ini");
-  for (const std::string& line : settings) keys.push_back(line.substr(0, line.find('=')));
+  // The installation's keys; the tuning's backup stays before them where
+  // the page tuned.
+  std::vector<std::string> keys, settings;
+  size_t backup = 0;
+  for (const std::string& line : SettingsLines(work + "\\kq.ini")) {
+    if (line.rfind("Internet/", 0) && line.rfind("Camera/", 0) && line.rfind("Kq/", 0)) {
+      EXPECT_TRUE(settings.empty()) << line;
+      ++backup;
+      continue;
+    }
+    settings.push_back(line);
+    keys.push_back(line.substr(0, line.find('=')));
+  }
+  EXPECT_EQ(windows.tunes, backup > 0);
   EXPECT_EQ((std::vector<std::string>{"Internet/Ras", "Internet/NonStandard", "Internet/UseLAN",
                                       "Internet/Proxy", "Internet/RasPhone", "Internet/RasUserId",
                                       "Internet/RasPassword", "Camera/Numb", "Kq/Password"}),
@@ -171,14 +250,29 @@ TEST(InstallRun, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   for (int scrambled : {3, 4, 5, 6})
     EXPECT_EQ(0u, settings[scrambled].find(keys[scrambled] + "=scrambled:")) << settings[scrambled];
 
+  // The shell drops the blank that leads the uninstaller's title; the
+  // shortcuts made without Program Manager are named the same way.
   const std::string group = StartMenuGroup("Quelmar Ovistra");
-  const std::vector<std::string> items = FilesIn(group);
-  // The shell drops the blank that leads the uninstaller's title.
   EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra.lnk", "Uninstall Quelmar Ovistra.lnk"}),
-            items)
+            FilesIn(group))
       << group;
+  EXPECT_EQ(work + "\\kq.exe", ReadShortcut(group + "\\Quelmar Ovistra.lnk").target);
+  EXPECT_EQ(work + "\\Uninst.exe", ReadShortcut(group + "\\Uninstall Quelmar Ovistra.lnk").target);
+  if (refusing) {
+    EXPECT_EQ(4u, refusing->Commands().size());
+  }
   CloseGroupBrowser();
+  RemoveTree(group);
 }
+
+INSTANTIATE_TEST_SUITE_P(InstallRun, EveryWindows,
+                         testing::Values(WindowsCase{"win98", true, Shell::ProgramManager},
+                                         WindowsCase{"winxp", false, Shell::ProgramManager},
+                                         WindowsCase{"win7", false, Shell::ProgramManager},
+                                         WindowsCase{"win10", false, Shell::ProgramManager},
+                                         WindowsCase{"win10", false,
+                                                     Shell::RefusingProgramManager}),
+                         CaseName);
 
 // A file dialog opened and cancelled, then Enter, Escape and Alt+F4 held
 // down while the run works: the installation is complete all the same.
@@ -248,7 +342,7 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
   registry.Mstcp("DefaultTTL", Text("32"));
   registry.AddAdapter(0, "1500");
   const auto before = TcpRegistry::Snapshot();
-  const Windows98Setup windows98;
+  const WindowsVersionSetting windows98("win98");
   const std::string home = HomeFolder();
   const std::string blocker = home + "\\not-a-folder";
   WriteWholeFile(blocker, "a file where the working folder would be");
