@@ -13,12 +13,14 @@ rm -rf "$work" && mkdir -p "$work"
   exit 1
 }
 src=$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
-# Sections per function let the release link drop the encoder and unused
-# decoder paths; the source path stays out of the objects.
+# Sections per function for the release link; no unwind tables, since the
+# library is left by longjmp, never by an exception; the source path stays
+# out of the objects.
 cmake -S "$src" -B "$work/build" -G Ninja -Wno-dev \
   -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
-  -DCMAKE_C_FLAGS="-ffunction-sections -fdata-sections -ffile-prefix-map=$work=libjpeg" \
+  -DCMAKE_C_FLAGS="-ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables \
+-ffile-prefix-map=$work=libjpeg" \
   -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF -DWITH_ARITH_ENC=OFF >/dev/null
 cmake --build "$work/build" --target install >/dev/null
 rm -rf "$work"
