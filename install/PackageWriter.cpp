@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <set>
+#include <map>
 
 #include "install/PieceFormat.h"
 
@@ -31,18 +31,28 @@ std::string Plan(const std::string& prefix, int version, const std::vector<std::
   if (version < 1 || version > kMaxPackageVersion) {
     return "version " + std::to_string(version) + " is not 1 to 999";
   }
-  if (prefix.empty() || prefix.find_first_of("/\\") != std::string::npos ||
-      TargetNameProblem(PieceName(prefix, 0), "")) {
+  if (prefix.empty() || TargetNameProblem(PieceName(prefix, 0), "")) {
     return "prefix \"" + prefix + "\" does not make plain piece names";
   }
+  // "kq1" would make "kq10.cab", which is also piece 10 of "kq".
+  if (prefix.back() >= '0' && prefix.back() <= '9') {
+    return "prefix \"" + prefix + "\" ends in a digit, so its pieces would pass for another's";
+  }
   if (names.empty()) return "no file to pack";
-  std::set<std::string> seen;
+  // Windows compares names without regard to case: the second would
+  // replace the first.
+  std::map<std::string, std::string> seen;
   pieces = 1;
   for (const std::string& name : names) {
     if (const char* problem = TargetNameProblem(name, prefix)) {
       return "file name \"" + name + "\" " + problem;
     }
-    if (!seen.insert(Lowered(name)).second) return "\"" + name + "\" is listed twice";
+    const auto [earlier, added] = seen.emplace(Lowered(name), name);
+    if (!added) {
+      return earlier->second == name
+                 ? "\"" + name + "\" is listed twice"
+                 : "\"" + earlier->second + "\" and \"" + name + "\" are one file on Windows";
+    }
     const long long size = source.Size(name);
     if (size < 0) return "\"" + name + "\" cannot be found";
     if (size == 0) return "\"" + name + "\" is empty; a piece carries 1 to 10000 bytes";

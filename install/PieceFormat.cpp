@@ -18,8 +18,6 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
-
 // "<prefix><digits>.cab" in any case: joining onto it would overwrite a piece
 // that the join has yet to read or delete.
 bool IsPieceOf(std::string_view name, std::string_view prefix) {
@@ -35,13 +33,27 @@ bool IsPieceOf(std::string_view name, std::string_view prefix) {
   return true;
 }
 
-// Windows drops trailing dots and blanks of a path part, so such a part would
-// name another file than the one checked ("..", "temp.cab." and "a " alike).
-const char* PartProblem(std::string_view part) {
-  if (part == "..") return "climbs out of the folder with \"..\"";
-  if (part.empty()) return "has an empty path part";
-  if (part.back() == '.' || part.back() == ' ') return "has a path part ending in a dot or a blank";
-  return nullptr;
+// The part of a name before its first dot, without the blanks Windows drops
+// behind it: what Windows compares with its device names.
+std::string_view DeviceStem(std::string_view name) {
+  std::string_view stem = name.substr(0, name.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+  return stem;
+}
+
+// Names that open a device instead of a file in every folder, whatever
+// extension follows ("con.txt", "nul .txt" and "LPT9.log" alike). Windows
+// counts the superscript digits of the code page as digits here too.
+bool IsDeviceName(std::string_view name) {
+  const std::string_view stem = DeviceStem(name);
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"}) {
+    if (EqualNoCase(stem, device)) return true;
+  }
+  if (stem.size() != 4) return false;
+  const bool port = EqualNoCase(stem.substr(0, 3), "COM") || EqualNoCase(stem.substr(0, 3), "LPT");
+  const uint8_t digit = static_cast<uint8_t>(stem[3]);
+  return port &&
+         ((digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3);
 }
 
 }  // namespace
@@ -99,20 +111,19 @@ size_t NameFieldLength(const uint8_t* field) {
 const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
   if (name.empty()) return "is empty";
   if (name.size() > kMaxNameLength) return "is longer than 39 characters";
-  if (IsSeparator(name.front())) return "is absolute or a network path";
+  if (name.find_first_of("/\\") != std::string_view::npos) {
+    return "has a folder part; the join creates no folders";
+  }
   if (name.find(':') != std::string_view::npos) return "names a drive or a stream (\":\")";
   for (char c : name) {
     if (static_cast<uint8_t>(c) < ' ' || std::strchr("<>\"|?*", c)) {
       return "holds a character that a file name cannot hold";
     }
   }
-  for (size_t start = 0;;) {
-    size_t end = start;
-    while (end < name.size() && !IsSeparator(name[end])) ++end;
-    if (const char* problem = PartProblem(name.substr(start, end - start))) return problem;
-    if (end == name.size()) break;
-    start = end + 1;
-  }
+  // Windows drops trailing dots and blanks, so such a name would be another
+  // file than the one checked ("..", "temp.cab." and "a " alike).
+  if (name.back() == '.' || name.back() == ' ') return "ends in a dot or a blank";
+  if (IsDeviceName(name)) return "is a device name of Windows (CON, NUL, COM1, LPT1, ...)";
   if (EqualNoCase(name, kStagingFileName)) return "is the staging file \"temp.cab\"";
   if (IsPieceOf(name, prefix)) return "is a piece of the package itself";
   return nullptr;

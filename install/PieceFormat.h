@@ -48,8 +48,10 @@ void PutLittleEndian32(uint8_t* bytes, uint32_t value);
 // no terminator.
 size_t NameFieldLength(const uint8_t* field);
 // Why `name` may not be a target of the package `prefix`, or nullptr when it
-// may: it must stay inside the folder being joined into and must not be the
-// staging file or one of the package's own pieces.
+// may: a plain file name of the folder being joined into (no folder part, no
+// drive, no device name such as "con.txt"), neither the staging file nor one
+// of the package's own pieces. The joiner, the start-up check and the packer
+// all ask this one rule.
 const char* TargetNameProblem(std::string_view name, std::string_view prefix);
 // Names that get the OEM branding: ".HTM" anywhere, in any case.
 bool IsHtmlName(std::string_view name);

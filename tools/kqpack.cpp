@@ -1,9 +1,10 @@
 // kqpack: makes, verifies and lists the setup's package pieces.
-// Exit codes: 0 done, 1 a verification or data problem, 2 a usage error.
+// Exit codes: 0 ok, 1 bad data, 2 a usage error.
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,13 +30,23 @@ const char kDetails[] =
     "\n"
     "pack    cuts the files into the pieces PREFIX0.cab, PREFIX1.cab, ... in DIR\n"
     "        (default: the current folder). VERSION is 1 to 999. Patterns such as\n"
-    "        \"*.html\" are expanded here, in the folder they name.\n"
+    "        \"*.html\" are expanded here. PREFIX may not end in a digit.\n"
     "verify  checks the pieces in DIR (names, count, checksums, versions, target\n"
     "        names) without changing anything, and tells what is wrong.\n"
-    "list    shows the files a package carries, with their sizes.\n"
+    "list    shows the files a package carries, with their sizes, pieces and\n"
+    "        where each chunk ends within its file.\n"
     "\n"
-    "Files are named relative to the current folder and keep that name in the\n"
-    "package. Exit codes: 0 done, 1 a verification or data problem, 2 a usage error.\n";
+    "Each file lies in the current folder and keeps its name in the package: a\n"
+    "plain file name (no folder part, no device name such as CON or LPT1),\n"
+    "unique without regard to case. HTML chunks end early where a cut\n"
+    "would split a text that the setup brands.\n"
+    "\n"
+    "--help anywhere prints this text.\n"
+    "\n"
+    "Exit codes:\n"
+    "  0  ok\n"
+    "  1  bad data: a file or package that cannot be packed or fails verification\n"
+    "  2  usage error: wrong command, option or argument\n";
 
 int Usage(const char* problem) {
   if (problem) std::fprintf(stderr, "kqpack: %s\n", problem);
@@ -49,20 +60,33 @@ struct Arguments {
   bool folderGiven = false;
 };
 
-// Splits off the one folder option that `command` accepts.
-bool ParseArguments(int argc, char** argv, const char* option, Arguments& parsed) {
+// Splits off the one folder option that `command` accepts; returns what is
+// wrong, or an empty text.
+std::string ParseArguments(int argc, char** argv, const char* option, Arguments& parsed) {
   for (int i = 2; i < argc; ++i) {
-    if (std::strcmp(argv[i], option) == 0) {
-      if (i + 1 >= argc || parsed.folderGiven) return false;
+    const std::string word = argv[i];
+    if (word == option) {
+      if (parsed.folderGiven) return std::string(option) + " is given twice";
+      if (i + 1 >= argc) return std::string(option) + " needs a folder";
       parsed.folder = argv[++i];
       parsed.folderGiven = true;
-    } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
-      return false;
+    } else if (word.size() > 1 && word[0] == '-') {
+      return "unknown option \"" + word + "\" (" + option + " DIR is the only one here)";
     } else {
-      parsed.words.push_back(argv[i]);
+      parsed.words.push_back(word);
     }
   }
-  return true;
+  if (parsed.folderGiven && !std::filesystem::is_directory(parsed.folder)) {
+    return "folder \"" + parsed.folder + "\" does not exist";
+  }
+  return std::string();
+}
+
+bool WantsHelp(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
+  }
+  return false;
 }
 
 bool ParseVersion(const std::string& text, int& version) {
@@ -162,16 +186,17 @@ int List(const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage(nullptr);
-  const std::string command = argv[1];
-  if (command == "--help" || command == "-h") {
+  if (WantsHelp(argc, argv)) {
     std::fputs(kSynopsis, stdout);
     std::fputs(kDetails, stdout);
     return kOk;
   }
+  if (argc < 2) return Usage(nullptr);
+  const std::string command = argv[1];
   const char* option = command == "pack" ? "-o" : "-d";
   Arguments args;
-  if (!ParseArguments(argc, argv, option, args)) return Usage("unknown or repeated option");
+  const std::string problem = ParseArguments(argc, argv, option, args);
+  if (!problem.empty()) return Usage(problem.c_str());
   if (command == "pack") return Pack(args);
   if (command == "verify") return Verify(args);
   if (command == "list") return List(args);

@@ -43,12 +43,12 @@ TEST_F(JoinPackageTest, JoinsSeveralFilesByteForByteAndDeletesThePieces) {
   const std::string odd = Bytes(10001, 3);
   std::vector<PieceSpec> pieces = Chunks("kq.exe", big);
   for (const auto& piece : Chunks("b.dat", one)) pieces.push_back(piece);
-  for (const auto& piece : Chunks("sub/c.bin", odd)) pieces.push_back(piece);
+  for (const auto& piece : Chunks("c.bin", odd)) pieces.push_back(piece);
   AddPackage(files, "kq", "7", pieces);
   files.files["kq.exe"] = "old version";
 
   EXPECT_EQ(7, Join());
-  EXPECT_EQ((FileMap{{"kq.exe", big}, {"b.dat", one}, {"sub/c.bin", odd}}), files.files);
+  EXPECT_EQ((FileMap{{"kq.exe", big}, {"b.dat", one}, {"c.bin", odd}}), files.files);
   EXPECT_TRUE(files.waits.empty());
 }
 
@@ -333,6 +333,8 @@ TEST_F(JoinPackageTest, HostileNamesFailBeforeAnythingIsWritten) {
                                "temp.cab",
                                "kq5.cab",
                                "evil.txt.",
+                               "con.txt",
+                               "LPT1",
                                ""};
   for (const std::string& name : names) {
     files.files.clear();

@@ -85,10 +85,12 @@ TEST_F(PackageTest, RefusesWhatTheFormatCannotCarry) {
       {{}, 1, "no file"},
       {{"missing.txt"}, 1, "cannot be found"},
       {{"empty.txt"}, 1, "is empty"},
-      {{"ok.txt", "OK.TXT"}, 1, "listed twice"},
+      {{"ok.txt", "ok.txt"}, 1, "listed twice"},
+      {{"ok.txt", "OK.TXT"}, 1, "\"ok.txt\" and \"OK.TXT\" are one file on Windows"},
       {{std::string(40, 'n')}, 1, "longer than 39"},
-      {{"../ok.txt"}, 1, "climbs out"},
-      {{"C:\\ok.txt"}, 1, "drive"},
+      {{"../ok.txt"}, 1, "folder part"},
+      {{"c:ok.txt"}, 1, "drive"},
+      {{"con.txt"}, 1, "device name"},
       {{"temp.cab"}, 1, "staging"},
       {{"ch7.cab"}, 1, "piece of the package"},
       {{"ok.txt", "ok.txt2"}, 1, nullptr},
@@ -105,6 +107,24 @@ TEST_F(PackageTest, RefusesWhatTheFormatCannotCarry) {
       EXPECT_NE(std::string::npos, result.error.find("stale piece ch3.cab")) << result.error;
     }
   }
+}
+
+TEST_F(PackageTest, RefusesPrefixesWhosePiecesPassForAnotherPackagesOrAFolder) {
+  source.files = {{"a.txt", "x"}};
+  const struct {
+    const char* prefix;
+    const char* error;
+  } cases[] = {{"kq1", "ends in a digit"},
+               {"x9", "ends in a digit"},
+               {"", "does not make plain"},
+               {"sub/kq", "does not make plain"}};
+  for (const auto& c : cases) {
+    const PackResult result = PackPackage(c.prefix, 1, {"a.txt"}, source, target);
+    EXPECT_FALSE(result.ok) << c.prefix;
+    EXPECT_NE(std::string::npos, result.error.find(c.error)) << c.prefix << ": " << result.error;
+  }
+  EXPECT_TRUE(target.files.empty());
+  EXPECT_TRUE(PackPackage("kq1x", 1, {"a.txt"}, source, target).ok);
 }
 
 TEST_F(PackageTest, FileThatShrinksWhilePackedLeavesNoHeader) {
@@ -144,7 +164,10 @@ TEST_F(PackageTest, VerifyNamesThePieceAndTheFault) {
        {"ch1.cab is 10049 bytes", "ch1.cab holds version", "ch1.cab has checksum"}},
       {"hostile name",
        [](FileMap& f) { f["ch1.cab"] = DataPiece("../a.txt", "a", "12"); },
-       {"ch1.cab names target \"../a.txt\", which climbs out"}},
+       {"ch1.cab names target \"../a.txt\", which has a folder part"}},
+      {"device name",
+       [](FileMap& f) { f["ch1.cab"] = DataPiece("Nul .htm", "a", "12"); },
+       {"ch1.cab names target \"Nul .htm\", which is a device name"}},
       {"unterminated name",
        [](FileMap& f) { std::memset(&f["ch1.cab"][0], 'n', 40); },
        {"ch1.cab has a name field without a terminator"}},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "install/PieceFormat.h"
@@ -65,9 +66,10 @@ TEST(PieceFormat, NameFieldWithoutTerminator) {
 }
 
 TEST(PieceFormat, SafeTargetNames) {
-  const std::string names[] = {"kq.exe", "index.html",        "sub/page.htm", "sub\\x.gif",
-                               "kq.cab", "kqx1.cab",          "ch1.cab",      ".hidden",
-                               "a..b",   std::string(39, 'n')};
+  const std::string names[] = {"kq.exe",   "index.html", "kq.cab",    "kqx1.cab",
+                               "ch1.cab",  ".hidden",    "a..b",      std::string(39, 'n'),
+                               "console",  "con2.txt",   "com10.txt", "lpt0.log",
+                               "nul_.txt", "xcon.txt",   "auxiliary", "com.txt"};
   for (const std::string& name : names) {
     EXPECT_EQ(nullptr, TargetNameProblem(name, "kq")) << name;
   }
@@ -99,9 +101,23 @@ TEST(PieceFormat, UnsafeTargetNames) {
                                "a?b",
                                "a|b",
                                "a\tb",
-                               std::string(40, 'n')};
+                               std::string(40, 'n'),
+                               "sub/page.htm",
+                               "sub\\x.gif"};
   for (const std::string& name : names) {
     EXPECT_NE(nullptr, TargetNameProblem(name, "kq")) << name;
+  }
+}
+
+TEST(PieceFormat, DeviceNamesInAnyCaseWithOrWithoutExtension) {
+  const std::string names[] = {"CON",     "con",       "Nul",       "AUX",      "prn",
+                               "COM1",    "com9",      "LPT1",      "lpt9",     "CONIN$",
+                               "conout$", "con.txt",   "nul .txt",  "LPT9.log", "aux.tar.gz",
+                               "Com5 .x", "PRN  .htm", "com\xB9.a", "clock$"};
+  for (const std::string& name : names) {
+    const char* problem = TargetNameProblem(name, "kq");
+    ASSERT_NE(nullptr, problem) << name;
+    EXPECT_NE(nullptr, std::strstr(problem, "device name")) << name << ": " << problem;
   }
 }
 
