@@ -18,7 +18,8 @@ BOOL CSetupApp::InitInstance() {
   ReadConfiguration();
   switch (ChooseMode(m_lpCmdLine)) {
     case SetupMode::Update:
-      RunUpdateMode(*this);
+      // Scripts that run the update tell a failed join by the exit code.
+      m_nExitCode = RunUpdateMode(*this) ? 0 : 1;
       break;
     case SetupMode::Pack:
       RunPackingMode();

@@ -103,7 +103,8 @@ void Measure(const std::string& root, int pieces) {
     SetupState state;
     std::memset(&state, 0, sizeof state);
     const auto joinStart = std::chrono::steady_clock::now();
-    const int32_t version = JoinPackage("kq", state, *files);
+    JoinPackage("kq", state, *files);
+    const int32_t version = state.m_nPackageVersion;
     join = std::min(join, Seconds(std::chrono::steady_clock::now() - joinStart));
 
     const auto catStart = std::chrono::steady_clock::now();

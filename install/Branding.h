@@ -14,17 +14,32 @@ class Branding {
   explicit Branding(const SetupState& state);
 
   // The chunk as it is to be written: unchanged when no OEM value is set,
-  // else its text (up to the first NUL) after the replacements. The view
-  // stays valid until the next call.
+  // else its text (up to the first NUL) after the replacements. A value once
+  // inserted is never searched again, so a later replacement cannot rewrite
+  // it ("Quelmar Ovistra Plus" stays whole though it holds "Ovistra"). The
+  // view stays valid until the next call.
   std::string_view Apply(const char* chunk, size_t length);
 
  private:
   struct Replacement {
-    const char* oldText;
+    std::string_view oldText;
     std::string newText;
   };
+  // A stretch of the result: original text still open to the replacements
+  // that follow, or an inserted value.
+  struct Span {
+    std::string_view text;
+    bool inserted;
+  };
   std::vector<Replacement> replacements_;
-  // Results alternate between the two so that each replacement reads the one
-  // before; they keep their capacity from chunk to chunk.
-  std::string texts_[2];
+  // Kept from chunk to chunk with their capacity.
+  std::vector<Span> spans_, next_;
+  std::string result_;
 };
+
+// The length of the next chunk of an HTML file whose rest is `rest`: at most
+// `limit`, cut earlier where a cut at `limit` would split one of the default
+// texts that the branding replaces, since an occurrence split between two
+// pieces stays unbranded. `rest` must hold the bytes behind `limit` that such
+// a text could reach (all of them when the file ends sooner).
+size_t BrandingSafeChunkLength(std::string_view rest, size_t limit);

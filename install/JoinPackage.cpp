@@ -9,12 +9,10 @@
 
 namespace {
 
-// A target that another program holds open gets this many more delete
-// attempts, a second apart, before the joined file is moved into its place.
-constexpr int kLastTargetRetries = 15;
+// A target that another program holds open gets this many more attempts,
+// a second apart, to be replaced by its joined file.
+constexpr int kTargetRetries = 15;
 constexpr unsigned kRetryWaitMs = 1000;
-
-enum class Outcome { kJoined, kNoData, kFailed };
 
 // One join. Whenever a target cannot be put in place the join stops at once
 // with the pieces untouched and the joined data in "temp.cab": going on would
@@ -25,19 +23,18 @@ class Join {
   Join(const char* prefix, const SetupState& state, FileOps& files)
       : prefix_(prefix), files_(files), branding_(state) {}
 
-  Outcome Run();
+  JoinResult Run();
   int32_t version() const { return header_.version; }
 
  private:
   enum class Step { kNext, kFailed };
 
   Step JoinPiece(int number, int piece);
-  Step StartTarget(const char* name, size_t length);
-  bool PlaceTarget(int retries);
-  bool Removed(const std::string& name);
+  Step StartTarget(std::string_view name);
+  bool PlaceTarget();
   Step FailDeleting(int number, int piece);
   Step Fail(int piece);
-  void CloseOutput();
+  bool CloseOutput();
   void DeletePieces(int reached);
 
   const std::string prefix_;
@@ -49,32 +46,32 @@ class Join {
   int output_ = FileOps::kNoFile;
 };
 
-Outcome Join::Run() {
+JoinResult Join::Run() {
   const int header = files_.OpenRead(PieceName(prefix_, 0));
-  if (header == FileOps::kNoFile) return Outcome::kFailed;
+  if (header == FileOps::kNoFile) return JoinResult::kNoPackage;
   uint8_t bytes[kHeaderReadSize] = {};
   const bool read = files_.Read(header, bytes, sizeof bytes) >= 0;
   files_.Close(header);
-  if (!read) return Outcome::kFailed;
+  if (!read) return JoinResult::kFailed;
   header_ = ReadHeader(bytes);
 
   int number = 1;
   for (;; ++number) {
     const int piece = files_.OpenRead(PieceName(prefix_, number));
     if (piece == FileOps::kNoFile) break;
-    if (JoinPiece(number, piece) == Step::kFailed) return Outcome::kFailed;
+    if (JoinPiece(number, piece) == Step::kFailed) return JoinResult::kFailed;
   }
-  CloseOutput();
-  if (header_.count != number) return Outcome::kFailed;
+  const bool durable = CloseOutput();
+  if (header_.count != number) return JoinResult::kFailed;
   if (target_.empty()) {
     DeletePieces(number);
-    return Outcome::kNoData;
+    return JoinResult::kNoData;
   }
   // The pieces go only once the last file is in place, so that a target that
   // stays locked loses nothing.
-  if (!PlaceTarget(kLastTargetRetries)) return Outcome::kFailed;
+  if (!durable || !PlaceTarget()) return JoinResult::kFailed;
   DeletePieces(number);
-  return Outcome::kJoined;
+  return JoinResult::kJoined;
 }
 
 Join::Step Join::JoinPiece(int number, int piece) {
@@ -83,31 +80,25 @@ Join::Step Join::JoinPiece(int number, int piece) {
   // A piece that cannot be read, or whose name field has no end, is not
   // deleted: it may read on a later try, and it is evidence.
   if (n < 0) return Fail(piece);
-  if (n <= static_cast<long>(kPieceOverhead)) return FailDeleting(number, piece);
-  const size_t length = static_cast<size_t>(n) - kPieceOverhead;
-
-  const size_t nameLength = NameFieldLength(buffer_);
-  if (nameLength == kNameFieldSize) return Fail(piece);
-  const char* name = reinterpret_cast<const char*>(buffer_);
-  const bool sameTarget =
-      !target_.empty() && target_.compare(0, std::string::npos, name, nameLength) == 0;
-  if (!sameTarget && StartTarget(name, nameLength) == Step::kFailed) {
-    return Fail(piece);
+  DataPiece read;
+  switch (SplitDataPiece(buffer_, static_cast<size_t>(n), read)) {
+    case PieceShape::kTooShort:
+      return FailDeleting(number, piece);
+    case PieceShape::kNameWithoutEnd:
+      return Fail(piece);
+    case PieceShape::kOk:
+      break;
   }
-
-  uint8_t* chunk = buffer_ + kNameFieldSize;
-  uint8_t* trailer = chunk + length;
-  const uint32_t stored = GetLittleEndian32(trailer);
-  const int32_t version = ReadDecimal(trailer + 4, kVersionFieldSize);
-  std::memset(trailer, 0, kPieceTrailerSize);
-  if (ChunkChecksum(chunk, length) != stored) return FailDeleting(number, piece);
-  if (version != header_.version) {
+  const bool sameTarget = !target_.empty() && target_ == read.name;
+  if (!sameTarget && StartTarget(read.name) == Step::kFailed) return Fail(piece);
+  if (!read.checksumOk) return FailDeleting(number, piece);
+  if (read.version != header_.version) {
     Fail(piece);
     DeletePieces(number);
     return Step::kFailed;
   }
 
-  std::string_view data(reinterpret_cast<const char*>(chunk), length);
+  std::string_view data(reinterpret_cast<const char*>(read.chunk), read.length);
   if (IsHtmlName(target_)) data = branding_.Apply(data.data(), data.size());
   if (!files_.Write(output_, data.data(), data.size())) return Fail(piece);
   files_.Close(piece);
@@ -117,26 +108,24 @@ Join::Step Join::JoinPiece(int number, int piece) {
 // A new name: the previous target is put in place and the staging file
 // started afresh. The name is checked first, so nothing of a file that would
 // land outside the folder is ever written.
-Join::Step Join::StartTarget(const char* name, size_t length) {
-  if (TargetNameProblem(std::string_view(name, length), prefix_)) return Step::kFailed;
-  if (output_ != FileOps::kNoFile) {
-    CloseOutput();
-    if (!PlaceTarget(0)) return Step::kFailed;
-  }
-  target_.assign(name, length);
+Join::Step Join::StartTarget(std::string_view name) {
+  if (TargetNameProblem(name, prefix_)) return Step::kFailed;
+  if (output_ != FileOps::kNoFile && !(CloseOutput() && PlaceTarget())) return Step::kFailed;
+  target_.assign(name);
   output_ = files_.Create(kStagingFileName);
   return output_ == FileOps::kNoFile ? Step::kFailed : Step::kNext;
 }
 
-bool Join::PlaceTarget(int retries) {
-  for (int attempt = 0; !Removed(target_) && attempt < retries; ++attempt) {
+// One replace, never a delete and a rename: a delete that another program's
+// handle keeps pending, or a power loss between the two, would leave the
+// folder without the file.
+bool Join::PlaceTarget() {
+  for (int attempt = 0;; ++attempt) {
+    if (files_.Replace(kStagingFileName, target_)) return true;
+    if (attempt == kTargetRetries) return false;
     files_.Wait(kRetryWaitMs);
   }
-  return files_.Rename(kStagingFileName, target_);
 }
-
-// A target that is not there needs no removal, and no waiting for it.
-bool Join::Removed(const std::string& name) { return files_.Delete(name) || !files_.Exists(name); }
 
 Join::Step Join::FailDeleting(int number, int piece) {
   Fail(piece);
@@ -151,10 +140,13 @@ Join::Step Join::Fail(int piece) {
   return Step::kFailed;
 }
 
-void Join::CloseOutput() {
-  if (output_ == FileOps::kNoFile) return;
+// True when the staging file's data is on the disk (or there was none).
+bool Join::CloseOutput() {
+  if (output_ == FileOps::kNoFile) return true;
+  const bool flushed = files_.Flush(output_);
   files_.Close(output_);
   output_ = FileOps::kNoFile;
+  return flushed;
 }
 
 // Pieces 0 .. count - 1. Past the pieces the join has seen, the first gap
@@ -169,17 +161,19 @@ void Join::DeletePieces(int reached) {
 
 }  // namespace
 
-int32_t JoinPackage(const char* prefix, SetupState& state, FileOps& files) {
+JoinResult JoinPackage(const char* prefix, SetupState& state, FileOps& files) {
   Join join(prefix, state, files);
-  switch (join.Run()) {
-    case Outcome::kJoined:
+  const JoinResult result = join.Run();
+  switch (result) {
+    case JoinResult::kJoined:
       state.m_nPackageVersion = join.version();
       break;
-    case Outcome::kFailed:
+    case JoinResult::kNoPackage:
+    case JoinResult::kFailed:
       state.m_nPackageVersion = 0;
       break;
-    case Outcome::kNoData:
+    case JoinResult::kNoData:
       break;
   }
-  return state.m_nPackageVersion;
+  return result;
 }

@@ -8,16 +8,6 @@
 
 namespace {
 
-bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
-
-// More than three digits run into the next field of the format.
-bool VersionFieldFits(const uint8_t* field) {
-  for (size_t i = 0; i < kVersionFieldSize; ++i) {
-    if (!IsDigit(field[i])) return true;
-  }
-  return false;
-}
-
 std::string Hex(uint32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(value));
@@ -90,39 +80,35 @@ class Inspection {
     }
     std::memset(buffer_, 0, sizeof buffer_);
     const long n = ReadPiece(number, buffer_, sizeof buffer_);
-    if (n <= static_cast<long>(kPieceOverhead)) {
-      Problem(number,
-              "is " + std::to_string(n < 0 ? 0 : n) + " bytes; a data piece holds 49 to 10048");
-      return;
+    DataPiece piece;
+    switch (SplitDataPiece(buffer_, n < 0 ? 0 : static_cast<size_t>(n), piece)) {
+      case PieceShape::kTooShort:
+        Problem(number,
+                "is " + std::to_string(n < 0 ? 0 : n) + " bytes; a data piece holds 49 to 10048");
+        return;
+      case PieceShape::kNameWithoutEnd:
+        Problem(number, "has a name field without a terminator");
+        return;
+      case PieceShape::kOk:
+        break;
     }
-    const size_t length = static_cast<size_t>(n) - kPieceOverhead;
-    const size_t nameLength = NameFieldLength(buffer_);
-    if (nameLength == kNameFieldSize) {
-      Problem(number, "has a name field without a terminator");
-      return;
-    }
-    const std::string name(reinterpret_cast<const char*>(buffer_), nameLength);
+    const std::string name(piece.name);
     if (const char* problem = TargetNameProblem(name, prefix_)) {
       Problem(number, "names target \"" + name + "\", which " + problem);
     }
-    CheckTrailer(number, length);
-    AddToFile(number, name, length);
+    CheckTrailer(number, piece);
+    AddToFile(number, name, piece.length);
   }
 
-  void CheckTrailer(int number, size_t length) {
-    uint8_t* chunk = buffer_ + kNameFieldSize;
-    const uint32_t stored = GetLittleEndian32(chunk + length);
-    const uint8_t* versionField = chunk + length + 4;
-    const int32_t version = ReadDecimal(versionField, kVersionFieldSize);
-    if (!VersionFieldFits(versionField)) Problem(number, "holds a version of more than 3 digits");
-    if (version != report_.version) {
-      Problem(number, "holds version " + std::to_string(version) + ", the header " +
+  void CheckTrailer(int number, const DataPiece& piece) {
+    if (!piece.versionFits) Problem(number, "holds a version of more than 3 digits");
+    if (piece.version != report_.version) {
+      Problem(number, "holds version " + std::to_string(piece.version) + ", the header " +
                           std::to_string(report_.version));
     }
-    std::memset(chunk + length, 0, kPieceTrailerSize);
-    const uint32_t sum = ChunkChecksum(chunk, length);
-    if (sum != stored) {
-      Problem(number, "has checksum " + Hex(stored) + " but its chunk sums to " + Hex(sum));
+    if (!piece.checksumOk) {
+      Problem(number, "has checksum " + Hex(piece.storedChecksum) + " but its chunk sums to " +
+                          Hex(ChunkChecksum(piece.chunk, piece.length)));
     }
   }
 
@@ -131,6 +117,7 @@ class Inspection {
     if (!files.empty() && files.back().name == name) {
       files.back().size += static_cast<long long>(length);
       files.back().lastPiece = number;
+      files.back().chunkEnds.push_back(files.back().size);
       return;
     }
     auto earlier = firstSeen_.find(name);
@@ -139,7 +126,8 @@ class Inspection {
                           std::to_string(earlier->second));
     }
     firstSeen_[name] = number;
-    files.push_back({name, static_cast<long long>(length), number, number});
+    files.push_back(
+        {name, static_cast<long long>(length), number, number, {static_cast<long long>(length)}});
   }
 
   const std::string prefix_;

@@ -14,6 +14,8 @@ struct PackedFile {
   long long size = 0;
   int firstPiece = 0;
   int lastPiece = 0;
+  // Where each chunk ends within the file, in piece order.
+  std::vector<long long> chunkEnds;
 };
 
 struct PieceProblem {

@@ -4,14 +4,16 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <string_view>
 
+#include "install/Branding.h"
 #include "install/PieceFormat.h"
 
 namespace {
 
 struct PlannedFile {
   std::string name;
-  long long size;
+  std::vector<size_t> chunks;  // the chunk lengths, in piece order
 };
 
 std::string Lowered(std::string text) {
@@ -21,8 +23,26 @@ std::string Lowered(std::string text) {
   return text;
 }
 
-int PiecesFor(long long size) {
-  return static_cast<int>((size + kMaxChunkSize - 1) / kMaxChunkSize);
+// Full chunks, except that an HTML file's chunk ends early rather than split
+// a text that the setup brands. Empty when an HTML file cannot be read.
+std::vector<size_t> ChunkLengths(const std::string& name, long long size, FileOps& source) {
+  std::vector<size_t> chunks;
+  if (!IsHtmlName(name)) {
+    for (long long left = size; left > 0; left -= static_cast<long long>(chunks.back())) {
+      chunks.push_back(static_cast<size_t>(std::min<long long>(left, kMaxChunkSize)));
+    }
+    return chunks;
+  }
+  std::string text(static_cast<size_t>(size), '\0');
+  const int in = source.OpenRead(name);
+  if (in == FileOps::kNoFile) return chunks;
+  const long n = source.Read(in, &text[0], text.size());
+  source.Close(in);
+  if (n != static_cast<long>(text.size())) return chunks;
+  for (std::string_view rest(text); !rest.empty(); rest.remove_prefix(chunks.back())) {
+    chunks.push_back(BrandingSafeChunkLength(rest, kMaxChunkSize));
+  }
+  return chunks;
 }
 
 // Checks everything that can be checked before a byte is written.
@@ -56,8 +76,9 @@ std::string Plan(const std::string& prefix, int version, const std::vector<std::
     const long long size = source.Size(name);
     if (size < 0) return "\"" + name + "\" cannot be found";
     if (size == 0) return "\"" + name + "\" is empty; a piece carries 1 to 10000 bytes";
-    plan.push_back({name, size});
-    pieces += PiecesFor(size);
+    plan.push_back({name, ChunkLengths(name, size, source)});
+    if (plan.back().chunks.empty()) return "\"" + name + "\" cannot be read";
+    pieces += static_cast<int>(plan.back().chunks.size());
   }
   if (target.Exists(PieceName(prefix, pieces))) {
     return "stale piece " + PieceName(prefix, pieces) +
@@ -112,8 +133,7 @@ class PieceWriter {
   std::string CopyChunks(const PlannedFile& file, FileOps& source, int in, int& next,
                          const std::function<void()>& written) {
     uint8_t* chunk = piece_ + kNameFieldSize;
-    for (long long left = file.size; left > 0; ++next) {
-      const size_t length = static_cast<size_t>(std::min<long long>(left, kMaxChunkSize));
+    for (const size_t length : file.chunks) {
       std::memset(piece_, 0, sizeof piece_);
       std::memcpy(piece_, file.name.data(), file.name.size());
       if (source.Read(in, chunk, length) != static_cast<long>(length)) return Changed(file);
@@ -122,8 +142,8 @@ class PieceWriter {
       if (!WriteWhole(target_, PieceName(prefix_, next), piece_, kPieceOverhead + length)) {
         return "cannot write " + PieceName(prefix_, next);
       }
-      left -= static_cast<long long>(length);
       written();
+      ++next;
     }
     return std::string();
   }

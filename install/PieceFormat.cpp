@@ -81,6 +81,13 @@ int32_t ReadDecimal(const uint8_t* text, size_t size) {
   return static_cast<int32_t>(value == kLimit ? kLimit - 1 : value);
 }
 
+bool VersionFieldFits(const uint8_t* field) {
+  for (size_t i = 0; i < kVersionFieldSize; ++i) {
+    if (!IsDigit(field[i])) return true;
+  }
+  return false;
+}
+
 PackageHeader ReadHeader(const uint8_t* bytes) {
   return PackageHeader{ReadDecimal(bytes, kVersionFieldSize),
                        ReadDecimal(bytes + kVersionFieldSize, kHeaderReadSize - kVersionFieldSize)};
@@ -106,6 +113,22 @@ uint32_t ChunkChecksum(const uint8_t* chunk, size_t length) {
 
 size_t NameFieldLength(const uint8_t* field) {
   return strnlen(reinterpret_cast<const char*>(field), kNameFieldSize);
+}
+
+PieceShape SplitDataPiece(uint8_t* buffer, size_t size, DataPiece& piece) {
+  if (size <= kPieceOverhead) return PieceShape::kTooShort;
+  const size_t nameLength = NameFieldLength(buffer);
+  if (nameLength == kNameFieldSize) return PieceShape::kNameWithoutEnd;
+  piece.name = std::string_view(reinterpret_cast<const char*>(buffer), nameLength);
+  piece.chunk = buffer + kNameFieldSize;
+  piece.length = size - kPieceOverhead;
+  uint8_t* trailer = piece.chunk + piece.length;
+  piece.storedChecksum = GetLittleEndian32(trailer);
+  piece.version = ReadDecimal(trailer + 4, kVersionFieldSize);
+  piece.versionFits = VersionFieldFits(trailer + 4);
+  std::memset(trailer, 0, kPieceTrailerSize);
+  piece.checksumOk = ChunkChecksum(piece.chunk, piece.length) == piece.storedChecksum;
+  return PieceShape::kOk;
 }
 
 const char* TargetNameProblem(std::string_view name, std::string_view prefix) {

@@ -35,6 +35,9 @@ struct PackageHeader {
   int32_t version;
   int32_t count;
 };
+// False when a 4-byte version field holds 4 digits, running into the next
+// field.
+bool VersionFieldFits(const uint8_t* field);
 // Reads the header from its first kHeaderReadSize bytes.
 PackageHeader ReadHeader(const uint8_t* bytes);
 
@@ -47,6 +50,23 @@ void PutLittleEndian32(uint8_t* bytes, uint32_t value);
 // Length of the name in a name field, or kNameFieldSize when the field holds
 // no terminator.
 size_t NameFieldLength(const uint8_t* field);
+
+// A data piece as the join reads it, split into its fields.
+struct DataPiece {
+  std::string_view name;
+  uint8_t* chunk = nullptr;
+  size_t length = 0;
+  uint32_t storedChecksum = 0;
+  int32_t version = 0;
+  bool versionFits = false;
+  bool checksumOk = false;
+};
+enum class PieceShape { kOk, kTooShort, kNameWithoutEnd };
+// Splits the `size` bytes of a data piece read into `buffer` (zeroed behind
+// them) and sums its chunk; the trailer is cleared on the way, as the sum
+// covers a zero-padded last word. The joiner, the start-up check and the
+// packer's verification all read pieces through this.
+PieceShape SplitDataPiece(uint8_t* buffer, size_t size, DataPiece& piece);
 // Why `name` may not be a target of the package `prefix`, or nullptr when it
 // may: a plain file name of the folder being joined into (no folder part, no
 // drive, no device name such as "con.txt"), neither the staging file nor one

@@ -13,22 +13,27 @@ namespace {
 constexpr unsigned kStartDelayMs = 5000;
 }  // namespace
 
-void RunUpdateMode(SetupState& state, FileOps& files) {
+bool RunUpdateMode(SetupState& state, FileOps& files) {
+  // A cut path would name a kq.ini in another folder.
+  const std::string program = ProgramPath();
+  const std::string ini = FolderIniPath(program);
+  if (program.empty() || ini.size() >= static_cast<size_t>(kTextSize)) return false;
+
   // The product that started the update needs time to end and release its
   // files.
   files.Wait(kStartDelayMs);
-  JoinPackage("kq", state, files);
+  const bool joined = JoinPackage("kq", state, files) != JoinResult::kFailed;
 
-  const std::string ini = FolderIniPath(ProgramPath());
   std::snprintf(state.m_szProductIni, kTextSize, "%s", ini.c_str());
   const std::string last = ReadProfileValue("Kq", "HelpUpgrade", "153", state.m_szProductIni);
   state.m_nPackageVersion =
       ReadDecimal(reinterpret_cast<const uint8_t*>(last.c_str()), last.size());
 
-  JoinPackage("ch", state, files);
+  const bool help = JoinPackage("ch", state, files) != JoinResult::kFailed;
   if (state.m_nPackageVersion != 0) {
     char version[16];
     std::snprintf(version, sizeof version, "%ld", static_cast<long>(state.m_nPackageVersion));
     WriteProfileValue("Kq", "HelpUpgrade", version, state.m_szProductIni);
   }
+  return joined && help;
 }

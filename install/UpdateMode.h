@@ -5,5 +5,7 @@
 #include "app/SetupState.h"
 #include "platform/FileOps.h"
 
-// `files` carries the 5-second wait too, so tests can pass it over.
-void RunUpdateMode(SetupState& state, FileOps& files = RealFileOps());
+// True when every package present was joined. Refuses at once, doing
+// nothing, when the path of kq.ini beside the program does not fit its
+// buffer. `files` carries the 5-second wait too, so tests can pass it over.
+bool RunUpdateMode(SetupState& state, FileOps& files = RealFileOps());

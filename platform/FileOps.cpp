@@ -32,6 +32,14 @@ long WriteSome(int file, const void* data, size_t size) {
 void CloseFile(int file) { _close(file); }
 bool DeleteName(const char* path) { return DeleteFileA(path) != 0; }
 bool MoveName(const char* from, const char* to) { return MoveFileA(from, to) != 0; }
+// Write-through: the rename itself is on the disk when the call returns.
+bool ReplaceName(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+bool FlushFile(int file) {
+  const intptr_t handle = _get_osfhandle(file);
+  return handle != -1 && FlushFileBuffers(reinterpret_cast<HANDLE>(handle)) != 0;
+}
 long long SizeOf(const char* path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return -1;
@@ -93,6 +101,8 @@ bool DeleteName(const char* path) { return unlink(path) == 0; }
 bool MoveName(const char* from, const char* to) {
   return renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0;
 }
+bool ReplaceName(const char* from, const char* to) { return rename(from, to) == 0; }
+bool FlushFile(int file) { return fsync(file) == 0; }
 long long SizeOf(const char* path) {
   struct stat info;
   if (stat(path, &info) != 0) return -1;
@@ -157,9 +167,13 @@ class DiskFileOps : public FileOps {
   }
 
   void Close(int file) override { CloseFile(file); }
+  bool Flush(int file) override { return FlushFile(file); }
   bool Delete(const std::string& name) override { return DeleteName(Path(name).c_str()); }
   bool Rename(const std::string& from, const std::string& to) override {
     return MoveName(Path(from).c_str(), Path(to).c_str());
+  }
+  bool Replace(const std::string& from, const std::string& to) override {
+    return ReplaceName(Path(from).c_str(), Path(to).c_str());
   }
   long long Size(const std::string& name) override { return SizeOf(Path(name).c_str()); }
   std::vector<std::string> List(const std::string& folder) override {

@@ -24,10 +24,18 @@ class FileOps {
   // True when every byte was written.
   virtual bool Write(int file, const void* data, size_t size) = 0;
   virtual void Close(int file) = 0;
+  // Makes what was written to `file` durable, so that a power loss after a
+  // later rename cannot leave the new name with a short or empty file.
+  virtual bool Flush(int file) = 0;
 
   virtual bool Delete(const std::string& name) = 0;
   // MoveFileA semantics: fails when `to` already exists.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // Moves `from` onto `to` in one step, an existing `to` included: `to` is
+  // always either its old file or the whole of `from`, never missing. Fails,
+  // changing nothing, while `to` cannot be replaced (held open by another
+  // program, read-only).
+  virtual bool Replace(const std::string& from, const std::string& to) = 0;
   // Size in bytes, or -1 when there is no such file. Works on files that
   // another program holds open.
   virtual long long Size(const std::string& name) = 0;

@@ -8,9 +8,17 @@
 #include "app/SetupState.h"
 #include "platform/Win32.h"
 
+// The narrow call cuts a path at MAX_PATH without a word, which would make
+// the program's folder its parent; the wide call gives the whole path.
 std::string ProgramPath() {
-  char path[kTextSize] = {};
-  GetModuleFileNameA(nullptr, path, kTextSize);
+  std::wstring wide(32768, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, &wide[0], static_cast<DWORD>(wide.size()));
+  if (length == 0 || length >= wide.size()) return std::string();
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string path(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), &path[0], size, nullptr,
+                      nullptr);
   return path;
 }
 

@@ -31,7 +31,8 @@ class CurrentFolderKeeper {
   std::string m_strFolder;
 };
 
-// The full path of the running program.
+// The full path of the running program, however long; empty when the
+// platform cannot tell it.
 std::string ProgramPath();
 // True when the file can be opened for reading.
 bool CanOpenForReading(const char* path);

@@ -26,6 +26,8 @@ class CWinApp {
   // What follows the program name on the command line.
   const char* m_lpCmdLine;
   CWnd* m_pMainWnd;
+  // What the process returns when start-up ends.
+  int m_nExitCode = 0;
   // The program's file name without its extension; the title of every
   // message box.
   std::string m_pszAppName;

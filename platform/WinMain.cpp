@@ -4,6 +4,7 @@
 // start-up is the whole run.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   CWinApp* app = AfxGetApp();
-  if (app) app->InitInstance();
-  return 0;
+  if (!app) return 0;
+  app->InitInstance();
+  return app->m_nExitCode;
 }

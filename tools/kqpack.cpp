@@ -179,6 +179,9 @@ int List(const Arguments& args) {
   for (const PackedFile& file : report.files) {
     std::printf("%12lld  %s  (pieces %d-%d)\n", file.size, file.name.c_str(), file.firstPiece,
                 file.lastPiece);
+    std::printf("%12s  chunks end at", "");
+    for (long long end : file.chunkEnds) std::printf(" %lld", end);
+    std::printf("\n");
   }
   return ReportProblems(report);
 }

@@ -110,7 +110,8 @@ TEST_F(DiskFolder, PackedPackageJoinsOnDisk) {
   Put("out/kq.exe", "previous version");
   SetupState state;
   std::memset(&state, 0, sizeof state);
-  EXPECT_EQ(153, JoinPackage("kq", state, *out));
+  EXPECT_EQ(JoinResult::kJoined, JoinPackage("kq", state, *out));
+  EXPECT_EQ(153, state.m_nPackageVersion);
   EXPECT_EQ(exe, Get("out/kq.exe"));
   EXPECT_EQ((std::vector<std::string>{"kq.exe"}), out->List(""));
 }

@@ -21,11 +21,18 @@ class JoinPackageTest : public ::testing::Test {
     state.m_nPackageVersion = 153;
   }
 
+  // The version the join leaves, checked against its result.
   int32_t Join(const char* prefix = "kq") {
-    const int32_t result = JoinPackage(prefix, state, files);
-    EXPECT_EQ(result, state.m_nPackageVersion);
+    const JoinResult result = JoinPackage(prefix, state, files);
     EXPECT_EQ(0u, files.OpenCount()) << "a join leaves no file open";
-    return result;
+    EXPECT_TRUE(files.unflushedMoves.empty()) << "a file moved into place before it was flushed";
+    if (result == JoinResult::kJoined) {
+      EXPECT_NE(0, state.m_nPackageVersion);
+    }
+    if (result == JoinResult::kFailed || result == JoinResult::kNoPackage) {
+      EXPECT_EQ(0, state.m_nPackageVersion);
+    }
+    return state.m_nPackageVersion;
   }
 
   void SetOem(char (&field)[kTextSize], int& flag, const std::string& value) {
@@ -231,6 +238,33 @@ TEST_F(JoinPackageTest, EachOemValueReplacesOnlyItsOwnDefault) {
   }
 }
 
+// A value inserted by one replacement is never rewritten by a later one,
+// even when it holds the default text that the later one replaces.
+TEST_F(JoinPackageTest, OemValuesHoldingDefaultTextsStayWhole) {
+  const struct {
+    const char* product;
+    const char* company;
+    std::string page;
+    std::string expected;
+  } cases[] = {
+      {"Quelmar Ovistra Plus", nullptr, "Quelmar Ovistra, Ovistra.",
+       "Quelmar Ovistra Plus, Quelmar Ovistra Plus."},
+      {"Ovistra Cam", nullptr, "Ovistra|Quelmar Ovistra", "Ovistra Cam|Ovistra Cam"},
+      {"Cam by Quelmar Labs", "Zeta", "Quelmar Ovistra (Quelmar Labs)",
+       "Cam by Quelmar Labs (Zeta)"},
+      {nullptr, "Quelmar Labs Ovistra", "Quelmar Labs", "Quelmar Labs Ovistra"},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    if (c.product) SetOem(state.m_szProductName, state.m_bOemProductName, c.product);
+    if (c.company) SetOem(state.m_szCompanyName, state.m_bOemCompanyName, c.company);
+    files.files.clear();
+    AddPackage(files, "ch", "3", {{"p.html", c.page}});
+    EXPECT_EQ(3, Join("ch"));
+    EXPECT_EQ(c.expected, files.files["p.html"]) << c.page;
+  }
+}
+
 TEST_F(JoinPackageTest, WithoutOemValuesHtmlPassesUnchangedNulsIncluded) {
   const std::string page = std::string("Quelmar Ovistra\0tail", 20);
   AddPackage(files, "ch", "3", {{"p.html", page}});
@@ -262,7 +296,7 @@ TEST_F(JoinPackageTest, LockedLastTargetGetsFifteenRetriesThenTheJoinFailsKeepin
 
   EXPECT_EQ(0, Join());
   EXPECT_EQ(std::vector<unsigned>(15, 1000), files.waits);
-  EXPECT_EQ(16, std::count(files.deleteAttempts.begin(), files.deleteAttempts.end(), "kq.exe"));
+  EXPECT_EQ(16, std::count(files.replaceAttempts.begin(), files.replaceAttempts.end(), "kq.exe"));
   FileMap expected = pieces;
   expected["temp.cab"] = "new";
   EXPECT_EQ(expected, files.files);
@@ -283,16 +317,68 @@ TEST_F(JoinPackageTest, AMissingLastTargetNeedsNoWaiting) {
   EXPECT_TRUE(files.waits.empty());
 }
 
+// Another program holds the old kq.exe open with one of the three share
+// modes, and lets go after three of the join's waits or only after the
+// join. Whatever it does, the folder keeps the old program or gets the
+// complete new one, never neither; the pieces go only with the old file.
+TEST_F(JoinPackageTest, TargetHeldOpenByAnotherProgramIsNeverLost) {
+  const struct {
+    const char* what;
+    bool shareDelete;
+    int waits;
+  } cases[] = {{"no sharing, released", false, 3},
+               {"delete sharing, released", true, 3},
+               {"no sharing, held for good", false, -1},
+               {"delete sharing, held for good", true, -1}};
+  for (const auto& c : cases) {
+    SetUp();
+    files = MemoryFileOps();
+    AddPackage(files, "kq", "7", {{"kq.exe", "new"}});
+    const FileMap pieces = files.files;
+    files.files["kq.exe"] = "old";
+    files.held["kq.exe"] = {c.shareDelete, c.waits};
+
+    const int32_t result = Join();
+    files.Release();
+    if (c.waits > 0) {
+      EXPECT_EQ(7, result) << c.what;
+      EXPECT_EQ((FileMap{{"kq.exe", "new"}}), files.files) << c.what;
+    } else {
+      EXPECT_EQ(0, result) << c.what;
+      FileMap expected = pieces;
+      expected["kq.exe"] = "old";
+      expected["temp.cab"] = "new";
+      EXPECT_EQ(expected, files.files) << c.what;
+      EXPECT_EQ(std::vector<unsigned>(15, 1000), files.waits) << c.what;
+    }
+  }
+}
+
+TEST_F(JoinPackageTest, EveryTargetIsFlushedBeforeItTakesItsName) {
+  AddPackage(files, "kq", "7", {{"a.txt", "new a"}, {"b.txt", "new b"}, {"b.txt", " more"}});
+  EXPECT_EQ(7, Join());
+  EXPECT_EQ((FileMap{{"a.txt", "new a"}, {"b.txt", "new b more"}}), files.files);
+}
+
+TEST_F(JoinPackageTest, EarlierTargetGetsTheSameRetries) {
+  AddPackage(files, "kq", "7", {{"a.txt", "new a"}, {"b.txt", "new b"}});
+  files.files["a.txt"] = "old a";
+  files.failDelete["a.txt"] = 2;
+  EXPECT_EQ(7, Join());
+  EXPECT_EQ(std::vector<unsigned>(2, 1000), files.waits);
+  EXPECT_EQ((FileMap{{"a.txt", "new a"}, {"b.txt", "new b"}}), files.files);
+}
+
 TEST_F(JoinPackageTest, LockedEarlierTargetStopsTheJoinWithItsDataInStaging) {
   AddPackage(files, "kq", "7", {{"a.txt", "new a"}, {"b.txt", "new b"}});
   files.files["a.txt"] = "old a";
-  files.failDelete["a.txt"] = 1;
+  files.failDelete["a.txt"] = 1000;
   FileMap expected = files.files;
 
   EXPECT_EQ(0, Join());
   expected["temp.cab"] = "new a";
   EXPECT_EQ(expected, files.files);
-  EXPECT_TRUE(files.waits.empty());
+  EXPECT_EQ(std::vector<unsigned>(15, 1000), files.waits);
 }
 
 TEST_F(JoinPackageTest, TargetThatCannotBeRenamedIntoKeepsEverything) {

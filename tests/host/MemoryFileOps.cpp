@@ -33,10 +33,18 @@ bool MemoryFileOps::Write(int file, const void* data, size_t size) {
   std::string& content = files[handle->second.name];
   if (content.size() + size > writeLimit) return false;
   content.append(static_cast<const char*>(data), size);
+  unflushed_.insert(handle->second.name);
   return true;
 }
 
 void MemoryFileOps::Close(int file) { open_.erase(file); }
+
+bool MemoryFileOps::Flush(int file) {
+  auto handle = open_.find(file);
+  if (handle == open_.end()) return false;
+  unflushed_.erase(handle->second.name);
+  return true;
+}
 
 bool MemoryFileOps::Delete(const std::string& name) {
   deleteAttempts.push_back(name);
@@ -45,14 +53,55 @@ bool MemoryFileOps::Delete(const std::string& name) {
     --locked->second;
     return false;
   }
+  auto hold = held.find(name);
+  if (hold != held.end() && files.count(name)) {
+    if (!hold->second.shareDelete) return false;
+    hold->second.deletePending = true;
+    return true;
+  }
   return files.erase(name) > 0;
 }
 
 bool MemoryFileOps::Rename(const std::string& from, const std::string& to) {
-  if (failRenameTo.count(to) || files.count(to) || !files.count(from)) return false;
+  if (failRenameTo.count(to) || files.count(to) || held.count(to)) return false;
+  return Moved(from, to);
+}
+
+bool MemoryFileOps::Replace(const std::string& from, const std::string& to) {
+  replaceAttempts.push_back(to);
+  if (failRenameTo.count(to) || held.count(to)) return false;
+  auto locked = failDelete.find(to);
+  if (locked != failDelete.end() && locked->second > 0 && files.count(to)) {
+    --locked->second;
+    return false;
+  }
+  return Moved(from, to);
+}
+
+bool MemoryFileOps::Moved(const std::string& from, const std::string& to) {
+  if (!files.count(from)) return false;
+  if (unflushed_.erase(from)) unflushedMoves.push_back(from);
   files[to] = std::move(files[from]);
   files.erase(from);
   return true;
+}
+
+void MemoryFileOps::Wait(unsigned milliseconds) {
+  waits.push_back(milliseconds);
+  std::vector<std::string> released;
+  for (auto& [name, hold] : held) {
+    if (hold.waits > 0 && --hold.waits == 0) released.push_back(name);
+  }
+  for (const std::string& name : released) Let(name);
+}
+
+void MemoryFileOps::Release() {
+  while (!held.empty()) Let(held.begin()->first);
+}
+
+void MemoryFileOps::Let(const std::string& name) {
+  if (held[name].deletePending) files.erase(name);
+  held.erase(name);
 }
 
 long long MemoryFileOps::Size(const std::string& name) {

@@ -20,19 +20,37 @@ class MemoryFileOps : public FileOps {
   std::map<std::string, int> failDelete;
   // Size at which every write fails, as on a full disk.
   size_t writeLimit = static_cast<size_t>(-1);
+  // Files another program holds open, with or without delete sharing, for
+  // so many of our waits (-1: until Release). While held, a file can be
+  // neither replaced nor renamed onto; with delete sharing a delete
+  // succeeds but only takes effect when the holder lets go, as on Windows.
+  struct Hold {
+    bool shareDelete = false;
+    int waits = -1;
+    bool deletePending = false;
+  };
+  std::map<std::string, Hold> held;
   std::vector<unsigned> waits;
   std::vector<std::string> deleteAttempts;
+  std::vector<std::string> replaceAttempts;
+  // Files moved to another name while written data of theirs was not yet
+  // flushed: after a power loss the new name could hold a short file.
+  std::vector<std::string> unflushedMoves;
 
   int OpenRead(const std::string& name) override;
   int Create(const std::string& name) override;
   long Read(int file, void* buffer, size_t size) override;
   bool Write(int file, const void* data, size_t size) override;
   void Close(int file) override;
+  bool Flush(int file) override;
   bool Delete(const std::string& name) override;
   bool Rename(const std::string& from, const std::string& to) override;
+  bool Replace(const std::string& from, const std::string& to) override;
   long long Size(const std::string& name) override;
   std::vector<std::string> List(const std::string& folder) override;
-  void Wait(unsigned milliseconds) override { waits.push_back(milliseconds); }
+  void Wait(unsigned milliseconds) override;
+  // The other programs let go of every file they hold.
+  void Release();
   // One name is one file here.
   bool SameFile(const std::string& a, const std::string& b) override {
     return a == b && files.count(a) > 0;
@@ -46,6 +64,10 @@ class MemoryFileOps : public FileOps {
     size_t position = 0;
     bool writable = false;
   };
+  void Let(const std::string& name);
+  bool Moved(const std::string& from, const std::string& to);
+
+  std::set<std::string> unflushed_;
   std::map<int, Open> open_;
   int next_ = 3;
 };

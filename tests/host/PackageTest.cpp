@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -58,7 +60,8 @@ TEST_F(PackageTest, PackedFilesJoinBackByteForByte) {
 
   SetupState state;
   std::memset(&state, 0, sizeof state);
-  EXPECT_EQ(999, JoinPackage("ch", state, target));
+  EXPECT_EQ(JoinResult::kJoined, JoinPackage("ch", state, target));
+  EXPECT_EQ(999, state.m_nPackageVersion);
   EXPECT_EQ(originals, target.files);
 }
 
@@ -127,6 +130,64 @@ TEST_F(PackageTest, RefusesPrefixesWhosePiecesPassForAnotherPackagesOrAFolder) {
   EXPECT_TRUE(PackPackage("kq1x", 1, {"a.txt"}, source, target).ok);
 }
 
+// Default texts placed across the 10,000-byte marks: an HTML file's chunks
+// end before them, so a join with OEM values leaves none unbranded, while
+// another file is cut at full chunks whatever it holds.
+TEST_F(PackageTest, HtmlChunksEndBeforeABrandedText) {
+  const std::string texts[] = {"Quelmar Ovistra", "Ovistra", "http://www.quelmar.example",
+                               "info@quelmar.example", "Quelmar Labs"};
+  std::string page;
+  std::vector<size_t> spanning;
+  for (int round = 0; round < 12; ++round) {
+    const std::string& text = texts[round % 5];
+    const size_t mark = 10000 * static_cast<size_t>(round + 1);
+    // Starts round % (text length - 1) + 1 bytes before the mark.
+    const size_t start = mark - (static_cast<size_t>(round) % (text.size() - 1) + 1);
+    page.append(start - page.size(), 'x');
+    spanning.push_back(page.size());
+    page += text;
+  }
+  source.files = {{"page.html", page}, {"page.txt", page}};
+  ASSERT_TRUE(Pack({"page.html", "page.txt"}).ok);
+
+  const PackageReport report = InspectPackage("ch", target);
+  ASSERT_TRUE(report.ok());
+  const std::vector<long long>& htmlEnds = report.files[0].chunkEnds;
+  ASSERT_FALSE(htmlEnds.empty());
+  EXPECT_EQ(static_cast<long long>(page.size()), htmlEnds.back());
+  EXPECT_EQ(static_cast<long long>(spanning[0]), htmlEnds[0]) << "the first cut moves early";
+  long long previous = 0;
+  for (long long end : htmlEnds) {
+    EXPECT_LE(end - previous, 10000);
+    previous = end;
+    for (const std::string& text : texts) {
+      for (long long start = std::max(0LL, end - static_cast<long long>(text.size()) + 1);
+           start < end; ++start) {
+        EXPECT_NE(0, page.compare(static_cast<size_t>(start), text.size(), text))
+            << text << " spans the chunk end " << end;
+      }
+    }
+  }
+  for (size_t i = 0; i + 1 < report.files[1].chunkEnds.size(); ++i) {
+    EXPECT_EQ(10000 * static_cast<long long>(i + 1), report.files[1].chunkEnds[i]);
+  }
+
+  SetupState state;
+  std::memset(&state, 0, sizeof state);
+  for (auto [field, flag] : {std::pair{&state.m_szProductName, &state.m_bOemProductName},
+                             {&state.m_szWebSite, &state.m_bOemWebSite},
+                             {&state.m_szInfoEmail, &state.m_bOemInfoEmail},
+                             {&state.m_szCompanyName, &state.m_bOemCompanyName}}) {
+    std::snprintf(*field, kTextSize, "OEM");
+    *flag = 1;
+  }
+  EXPECT_EQ(JoinResult::kJoined, JoinPackage("ch", state, target));
+  for (const std::string& text : texts) {
+    EXPECT_EQ(std::string::npos, target.files["page.html"].find(text)) << text;
+  }
+  EXPECT_EQ(page, target.files["page.txt"]);
+}
+
 TEST_F(PackageTest, FileThatShrinksWhilePackedLeavesNoHeader) {
   // The size is taken before the pieces are cut; the file then holds less.
   struct ShrinkingSource : MemoryFileOps {
@@ -175,6 +236,10 @@ TEST_F(PackageTest, VerifyNamesThePieceAndTheFault) {
        [](FileMap& f) { f["ch0.cab"] = HeaderPiece("1234", "4"); },
        {"ch0.cab holds a version of more than 3 digits", "ch1.cab holds version 12",
         "ch2.cab holds version 12", "ch3.cab holds version 12"}},
+      {"four-digit piece version",
+       [](FileMap& f) { f["ch1.cab"] = DataPiece("a.txt", "a", "1234"); },
+       {"ch1.cab holds a version of more than 3 digits",
+        "ch1.cab holds version 1234, the header 12"}},
       {"file split by another",
        [](FileMap& f) { f["ch3.cab"] = DataPiece("a.txt", "a", "12"); },
        {"ch3.cab starts \"a.txt\" again"}},
@@ -203,6 +268,7 @@ TEST_F(PackageTest, ListShowsFilesWithSizesAndPieces) {
   EXPECT_EQ(25000, report.files[0].size);
   EXPECT_EQ(1, report.files[0].firstPiece);
   EXPECT_EQ(3, report.files[0].lastPiece);
+  EXPECT_EQ((std::vector<long long>{10000, 20000, 25000}), report.files[0].chunkEnds);
   EXPECT_EQ("a.gif", report.files[1].name);
   EXPECT_EQ(6, report.files[1].size);
   EXPECT_EQ(4, report.files[1].firstPiece);

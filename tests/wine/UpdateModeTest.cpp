@@ -32,9 +32,13 @@ class NoWaitFolder : public FileOps {
     return m_disk->Write(file, data, size);
   }
   void Close(int file) override { m_disk->Close(file); }
+  bool Flush(int file) override { return m_disk->Flush(file); }
   bool Delete(const std::string& name) override { return m_disk->Delete(name); }
   bool Rename(const std::string& from, const std::string& to) override {
     return m_disk->Rename(from, to);
+  }
+  bool Replace(const std::string& from, const std::string& to) override {
+    return m_disk->Replace(from, to);
   }
   long long Size(const std::string& name) override { return m_disk->Size(name); }
   std::vector<std::string> List(const std::string& folder) override { return m_disk->List(folder); }
