@@ -80,7 +80,7 @@ Join::Step Join::JoinPiece(int number, int piece) {
   // A piece that cannot be read, or whose name field has no end, is not
   // deleted: it may read on a later try, and it is evidence.
   if (n < 0) return Fail(piece);
-  DataPiece read;
+  PieceFields read;
   switch (SplitDataPiece(buffer_, static_cast<size_t>(n), read)) {
     case PieceShape::kTooShort:
       return FailDeleting(number, piece);

@@ -80,7 +80,7 @@ class Inspection {
     }
     std::memset(buffer_, 0, sizeof buffer_);
     const long n = ReadPiece(number, buffer_, sizeof buffer_);
-    DataPiece piece;
+    PieceFields piece;
     switch (SplitDataPiece(buffer_, n < 0 ? 0 : static_cast<size_t>(n), piece)) {
       case PieceShape::kTooShort:
         Problem(number,
@@ -100,7 +100,7 @@ class Inspection {
     AddToFile(number, name, piece.length);
   }
 
-  void CheckTrailer(int number, const DataPiece& piece) {
+  void CheckTrailer(int number, const PieceFields& piece) {
     if (!piece.versionFits) Problem(number, "holds a version of more than 3 digits");
     if (piece.version != report_.version) {
       Problem(number, "holds version " + std::to_string(piece.version) + ", the header " +

@@ -115,7 +115,7 @@ size_t NameFieldLength(const uint8_t* field) {
   return strnlen(reinterpret_cast<const char*>(field), kNameFieldSize);
 }
 
-PieceShape SplitDataPiece(uint8_t* buffer, size_t size, DataPiece& piece) {
+PieceShape SplitDataPiece(uint8_t* buffer, size_t size, PieceFields& piece) {
   if (size <= kPieceOverhead) return PieceShape::kTooShort;
   const size_t nameLength = NameFieldLength(buffer);
   if (nameLength == kNameFieldSize) return PieceShape::kNameWithoutEnd;

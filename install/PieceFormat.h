@@ -52,7 +52,7 @@ void PutLittleEndian32(uint8_t* bytes, uint32_t value);
 size_t NameFieldLength(const uint8_t* field);
 
 // A data piece as the join reads it, split into its fields.
-struct DataPiece {
+struct PieceFields {
   std::string_view name;
   uint8_t* chunk = nullptr;
   size_t length = 0;
@@ -66,7 +66,7 @@ enum class PieceShape { kOk, kTooShort, kNameWithoutEnd };
 // them) and sums its chunk; the trailer is cleared on the way, as the sum
 // covers a zero-padded last word. The joiner, the start-up check and the
 // packer's verification all read pieces through this.
-PieceShape SplitDataPiece(uint8_t* buffer, size_t size, DataPiece& piece);
+PieceShape SplitDataPiece(uint8_t* buffer, size_t size, PieceFields& piece);
 // Why `name` may not be a target of the package `prefix`, or nullptr when it
 // may: a plain file name of the folder being joined into (no folder part, no
 // drive, no device name such as "con.txt"), neither the staging file nor one

@@ -1,5 +1,9 @@
 // JoinPackage over an arbitrary set of pieces in an in-memory folder, with
-// arbitrary OEM values and failing creates, deletes and writes.
+// arbitrary OEM values and failing creates, deletes and writes, and a target
+// held open by another program. Run with -max_len of several full pieces.
+// Besides the sanitizers it checks: nothing lands outside the folder or on a
+// device name, a held target is never lost, a joined package leaves no piece,
+// and a package that the start-up check passes joins when nothing fails.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -7,13 +11,15 @@
 #include <string>
 
 #include "install/JoinPackage.h"
+#include "install/PackageInspect.h"
 #include "install/PieceFormat.h"
 #include "tests/host/MemoryFileOps.h"
 
 namespace {
 
-const char* const kNames[] = {"kq.exe", "index.html", "PAGE.HTM", "sub/a.gif", "../up.txt",
-                              "C:\\x",  "temp.cab",   "kq2.cab",  "",          "a.txt."};
+const char* const kNames[] = {"kq.exe",    "index.html", "PAGE.HTM", "sub/a.gif",
+                              "../up.txt", "C:\\x",      "temp.cab", "kq2.cab",
+                              "",          "a.txt.",     "con.txt"};
 
 // A data piece that mostly gets past the checks, so the fuzzer reaches the
 // later steps: a known name, a right checksum and version unless told not to.
@@ -26,7 +32,14 @@ std::string DataPiece(FuzzedDataProvider& input, const std::string& version) {
     const std::string field = input.ConsumeBytesAsString(kNameFieldSize);
     piece.replace(0, field.size(), field);
   }
-  piece += input.ConsumeRandomLengthString(kMaxChunkSize + 16);
+  // Full-size chunks come cheap as runs of one text; others from the input.
+  if (input.ConsumeBool()) {
+    const size_t length = input.ConsumeIntegralInRange<size_t>(0, kMaxChunkSize + 16);
+    const std::string unit = input.ConsumeRandomLengthString(24);
+    for (size_t i = 0; !unit.empty() && i < length; ++i) piece += unit[i % unit.size()];
+  } else {
+    piece += input.ConsumeRandomLengthString(kMaxChunkSize + 16);
+  }
   if (input.ConsumeBool()) {
     const size_t length = piece.size() - kNameFieldSize;
     uint8_t trailer[kPieceTrailerSize] = {};
@@ -48,7 +61,7 @@ bool Escapes(const std::string& name) {
   for (size_t end; (end = name.find_first_of("/\\", start)) != std::string::npos; start = end + 1) {
     if (name.compare(start, end - start, "..") == 0) return true;
   }
-  return name.compare(start, std::string::npos, "..") == 0;
+  return name.compare(start, std::string::npos, "..") == 0 || name == "con.txt";
 }
 
 void SetOem(FuzzedDataProvider& input, char (&field)[kTextSize], int& flag) {
@@ -70,10 +83,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SetOem(input, state.m_szCompanyName, state.m_bOemCompanyName);
 
   MemoryFileOps files;
-  if (input.ConsumeBool()) files.failCreate.insert(kStagingFileName);
-  if (input.ConsumeBool()) files.failDelete["kq.exe"] = input.ConsumeIntegralInRange(0, 20);
-  if (input.ConsumeBool()) files.writeLimit = input.ConsumeIntegralInRange<size_t>(0, 30000);
-  if (input.ConsumeBool()) files.files["kq.exe"] = "existing";
+  bool faults = false;
+  if (input.ConsumeBool()) {
+    files.failCreate.insert(kStagingFileName);
+    faults = true;
+  }
+  if (input.ConsumeBool()) {
+    files.failDelete["kq.exe"] = input.ConsumeIntegralInRange(0, 20);
+    faults = true;
+  }
+  if (input.ConsumeBool()) {
+    files.writeLimit = input.ConsumeIntegralInRange<size_t>(0, 60000);
+    faults = true;
+  }
+  if (input.ConsumeBool()) {
+    files.held["kq.exe"] = {input.ConsumeBool(), input.ConsumeIntegralInRange(-1, 20)};
+    faults = true;
+  }
+  const bool existed = input.ConsumeBool();
+  if (existed) files.files["kq.exe"] = "existing";
 
   const std::string version = input.ConsumeRandomLengthString(4);
   const int pieces = input.ConsumeIntegralInRange(0, 8);
@@ -85,9 +113,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     files.files[PieceName("kq", k)] = DataPiece(input, version);
   }
 
+  const bool passes = InspectPackage("kq", files).ok();
   const JoinResult result = JoinPackage("kq", state, files);
+  files.Release();
   const bool failed = result == JoinResult::kFailed || result == JoinResult::kNoPackage;
   if ((failed && state.m_nPackageVersion != 0) || files.OpenCount() != 0) std::abort();
+  if (existed && !files.files.count("kq.exe")) std::abort();
+  if (passes && !faults && failed) std::abort();
+  if (result == JoinResult::kJoined &&
+      (files.files.count(kStagingFileName) || files.files.count("kq0.cab"))) {
+    std::abort();
+  }
   for (const auto& file : files.files) {
     if (Escapes(file.first)) std::abort();
   }
