@@ -27,6 +27,32 @@ std::string Scramble(const std::string& text, const std::tm& time) {
   return result;
 }
 
+// Known answers worked out once from the rules alone (chain start 0x5a3c,
+// time offset 0x1d47, alphabet "7c0e94a1fb3862d5"), not with this code: a
+// change to the key material or to any step of the algorithm fails here,
+// where a decoder sharing the code's constants would follow it.
+TEST(Scramble, KnownAnswers) {
+  const struct {
+    const char* text;
+    int minute, second;
+    const char* scrambled;
+  } cases[] = {
+      {"", 0, 0,
+       "fe1162b9c380a36582d6ce73a6016f9901a0fb15ddb691c24a836c21055437c0c9e7f89274a89175"},
+      {"secret", 7, 42,
+       "5b690b1dcf8ca55f6be50af1fa6ddbc495428f3909d69d91beee74181360507ba24cd8bfa6d79fce"},
+      {"OVISTRA", 59, 59,
+       "5cd9e5adbeb945d2d2941dbdc0513b959e3fd777f74bf04f0e806b7310aecd8662c915a2e96aabf7"},
+      {"proxy.example:8080", 30, 5,
+       "2c7d4a9b8f949ec72445ebdd24031112663596206559a40044c12deba3465b1df83c07698fda6c8a"},
+      {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", 1, 2,
+       "567ce54b5477ed4fd375eb41d87de74adf72ee44dc769fc5e049da78024ed1730940d97b010b984e"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.scrambled, Scramble(c.text, At(13, c.minute, c.second))) << c.text;
+  }
+}
+
 TEST(Scramble, AlphabetIsAPermutationOfTheHexDigits) {
   std::string alphabet = kScrambleAlphabet;
   std::sort(alphabet.begin(), alphabet.end());
