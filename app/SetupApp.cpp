@@ -4,9 +4,11 @@
 
 #include "app/SetupConfig.h"
 #include "app/SetupDlg.h"
+#include "install/PackageCheck.h"
 #include "install/PackingMode.h"
 #include "install/UpdateMode.h"
 #include "platform/Folders.h"
+#include "platform/MessageBox.h"
 #include "platform/Profile.h"
 
 CSetupApp theApp;
@@ -55,6 +57,14 @@ void CSetupApp::RunInstallMode() {
   // The distribution is expected to be the current folder; without its
   // first piece there is nothing to install.
   if (!CanOpenForReading("kq0.cab")) return;
+  // A broken download or a bad disc is refused before anything changes,
+  // rather than found out by a join halfway through the installation.
+  const std::string damage = CheckDistribution(RealFileOps());
+  if (!damage.empty()) {
+    AfxMessageBox(damage.c_str(), MB_OK | MB_ICONSTOP);
+    m_nExitCode = 1;
+    return;
+  }
   CSetupDlg dialog(nullptr);
   m_pMainWnd = &dialog;
   dialog.DoModal();

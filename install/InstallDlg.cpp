@@ -7,6 +7,7 @@
 #include "app/SetupApp.h"
 #include "install/FolderPath.h"
 #include "install/JoinPackage.h"
+#include "install/PackageCheck.h"
 #include "install/ProgramGroup.h"
 #include "install/SettingsFile.h"
 #include "install/WorkFolderFiles.h"
@@ -135,6 +136,7 @@ void CInstallDlg::RunInstallStep() {
       m_nStep = step + 1;
       break;
     case kLastStep:
+      ReportFailedJoins();
       CDialog::OnOK();
       break;
     default:
@@ -222,15 +224,25 @@ void CInstallDlg::JoinPackages() {
   const char* path = folder.c_str() + (m_nInstallDrive ? 2 : 0);
   const bool entered = (!m_nInstallDrive || (ChangeDrive(m_nInstallDrive) && ChangeFolder("\\"))) &&
                        (!*path || ChangeFolder(path));
+  for (const char* prefix : {"kq", "ch"}) {
+    if (!entered || JoinPackage(prefix, theApp) == JoinResult::kFailed)
+      m_failedJoins.push_back(prefix);
+  }
   if (entered) {
-    JoinPackage("kq", theApp);
-    JoinPackage("ch", theApp);
     if (CanOpenForReading("spchapi.exe")) {
       StartProgram("spchapi.exe /Q");
       StartProgram("msttsm22l.exe /Q");
     }
   }
   ReturnToSetupFolder();
+}
+
+// Once, after the last step: the user must know that the product is not
+// whole, though every other step has run.
+void CInstallDlg::ReportFailedJoins() {
+  if (m_failedJoins.empty()) return;
+  KillTimer(kStepTimer);
+  AfxMessageBox(FailedJoinsMessage(m_failedJoins).c_str(), MB_OK | MB_ICONSTOP);
 }
 
 void CInstallDlg::ReturnToSetupFolder() {

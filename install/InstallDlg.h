@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/SetupState.h"
 #include "platform/Dialog.h"
@@ -45,6 +46,7 @@ class CInstallDlg : public CDialog {
   void CopyNextPiece();
   void EndPieceSearch();
   void JoinPackages();
+  void ReportFailedJoins();
   void ReturnToSetupFolder();
   void CopyToWorkFolder(const char* name);
   std::string WorkFolderPath(const char* name) const;
@@ -52,4 +54,6 @@ class CInstallDlg : public CDialog {
   // False when the settings file path did not fit its buffer: nothing is
   // then written rather than writing to a cut path.
   bool m_bSettingsPathOk = false;
+  // Packages whose join failed in step 14, reported after the last step.
+  std::vector<std::string> m_failedJoins;
 };

@@ -33,7 +33,12 @@ void CloseFile(int file) { _close(file); }
 bool DeleteName(const char* path) { return DeleteFileA(path) != 0; }
 bool MoveName(const char* from, const char* to) { return MoveFileA(from, to) != 0; }
 // Write-through: the rename itself is on the disk when the call returns.
+// Files copied from a CD arrive read-only; an update must replace them all
+// the same.
 bool ReplaceName(const char* from, const char* to) {
+  const DWORD attributes = GetFileAttributesA(to);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    SetFileAttributesA(to, attributes & ~FILE_ATTRIBUTE_READONLY);
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 bool FlushFile(int file) {

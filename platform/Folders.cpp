@@ -6,11 +6,14 @@
 #include <sys/stat.h>
 
 #include "app/SetupState.h"
+#include "platform/Seam.h"
 #include "platform/Win32.h"
+
+namespace {
 
 // The narrow call cuts a path at MAX_PATH without a word, which would make
 // the program's folder its parent; the wide call gives the whole path.
-std::string ProgramPath() {
+std::string ModulePath() {
   std::wstring wide(32768, L'\0');
   const DWORD length = GetModuleFileNameW(nullptr, &wide[0], static_cast<DWORD>(wide.size()));
   if (length == 0 || length >= wide.size()) return std::string();
@@ -21,6 +24,19 @@ std::string ProgramPath() {
                       nullptr);
   return path;
 }
+
+class RealProgramLocation : public ProgramLocation {
+ public:
+  std::string Path() override { return ModulePath(); }
+};
+
+using ProgramLocationSeam = Seam<ProgramLocation, RealProgramLocation>;
+
+}  // namespace
+
+std::string ProgramPath() { return ProgramLocationSeam::Get().Path(); }
+
+void SetProgramLocationForTesting(ProgramLocation* location) { ProgramLocationSeam::Set(location); }
 
 bool CanOpenForReading(const char* path) {
   FILE* file = std::fopen(path, "rb");

@@ -34,6 +34,16 @@ class CurrentFolderKeeper {
 // The full path of the running program, however long; empty when the
 // platform cannot tell it.
 std::string ProgramPath();
+
+// Where the program lies, behind a seam: Wine cannot start a program from a
+// path of 260 characters or more, so tests give such a path here.
+class ProgramLocation {
+ public:
+  virtual ~ProgramLocation() = default;
+  virtual std::string Path() = 0;
+};
+// nullptr restores the system's.
+void SetProgramLocationForTesting(ProgramLocation* location);
 // True when the file can be opened for reading.
 bool CanOpenForReading(const char* path);
 

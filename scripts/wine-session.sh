@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A headless Wine session for the tests and the demo: Xvfb, a prefix in the
 # build tree (fonts linked in, virtual desktop on) and a persistent
-# wineserver detached from any caller's pipes.
+# wineserver detached from any caller's pipes, and where the user may mount,
+# a small tmpfs as drive S: for full-disk tests.
 #   wine-session.sh up BUILD_DIR     start it; prints the environment file
 #                                    (WINE_SESSION_DISPLAY=:N uses that display)
 #   wine-session.sh down BUILD_DIR   end it
@@ -23,6 +24,7 @@ down() {
   [ -f "$env_file" ] || return 0
   session_env
   wineserver -k >/dev/null 2>&1 || true
+  if mountpoint -q "$dir/small-disk" 2>/dev/null; then umount "$dir/small-disk" || true; fi
   if [ -f "$dir/xvfb.pid" ]; then
     kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
     rm -f "$dir/xvfb.pid"
@@ -75,6 +77,13 @@ ENV
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   [ -d /usr/share/wine/fonts ] || { echo "wine-session: fonts-wine is missing" >&2; exit 1; }
   for font in /usr/share/wine/fonts/*; do ln -sf "$font" "$fonts/"; done
+  # Drive S: is a small disk of its own that tests can fill; only where this
+  # user may mount (as root), else the drive is left out.
+  mkdir -p "$dir/small-disk"
+  rm -f "$WINEPREFIX/dosdevices/s:"
+  if mount -t tmpfs -o size=256k tmpfs "$dir/small-disk" >/dev/null 2>&1; then
+    ln -s "$dir/small-disk" "$WINEPREFIX/dosdevices/s:"
+  fi
   # Background processes must not inherit a test runner's pipes.
   (wineserver -p >/dev/null 2>&1 </dev/null &)
   wine cmd /c exit 0 >/dev/null 2>&1 </dev/null

@@ -392,4 +392,51 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
   CloseGroupBrowser();
 }
 
+// Another program holds kq.exe of an earlier installation open, so the join
+// of "kq" fails in step 14. The run still completes its other steps, then one
+// message names the package; the old program and the package's pieces stay.
+TEST(InstallRun, JoinThatFailsIsReportedAfterTheLastStep) {
+  const std::string home = HomeFolder();
+  const std::string dist = MakeDistribution(home + "\\dist-held");
+  const std::string work = home + "\\work-held";
+  RemoveTree(work);
+  CreateDirectoryA(work.c_str(), nullptr);
+  WriteWholeFile(work + "\\kq.exe", "old program");
+  HANDLE held = CreateFileA((work + "\\kq.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, held);
+
+  ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
+  const Driver user(setup.Id());
+  const HWND sheet = WalkToWorkFolderPage(user);
+  LeaveWorkFolderPage(user, sheet, work);
+  ShownPage(user, sheet, "Bonus Package");
+  user.Press(sheet, WizardButton::Finish);
+  // The join retries the held file for 15 s before it gives up.
+  const ui::MessageBoxView box = user.WaitMessageBox(90000);
+  ui::Screenshot("failed-join");
+  EXPECT_EQ(0u, box.text.find("The package \"kq\" could not be installed")) << box.text;
+  EXPECT_NE(std::string::npos, box.text.find("run the setup again")) << box.text;
+  const std::vector<std::string> done = FilesIn(work);
+  for (const char* file :
+       {"KQAboutLogo.jpg", "KQSetup2.jpg", "index.html", "kq.ini", "spchapi.exe"})
+    EXPECT_NE(done.end(), std::find(done.begin(), done.end(), file))
+        << file << " before the message";
+  user.Answer(box, IDOK);
+  EXPECT_EQ(0u, setup.WaitExit(20000));
+  CloseHandle(held);
+
+  EXPECT_EQ("old program", ReadWholeFile(work + "\\kq.exe"));
+  // Every piece of "kq" stays for the next run; "ch" was joined.
+  std::vector<std::string> pieces, kqPieces;
+  for (const std::string& file : FilesIn(work))
+    if (file.find(".cab") != std::string::npos) pieces.push_back(file);
+  for (const std::string& file : FilesIn(dist))
+    if (file.rfind("kq", 0) == 0 && file.find(".cab") != std::string::npos)
+      kqPieces.push_back(file);
+  EXPECT_EQ(kqPieces, pieces);
+  CloseGroupBrowser();
+  RemoveTree(work);
+}
+
 }  // namespace

@@ -131,6 +131,31 @@ TEST_F(UpdateModeTest, HeaderWithoutDataPiecesWritesTheVersionRead) {
   EXPECT_EQ("153", HelpUpgrade());
 }
 
+// A program path of 285 characters, which GetModuleFileNameA cuts at 259 so
+// that its folder reads as this test's folder: no join runs and no kq.ini
+// appears there or anywhere.
+TEST_F(UpdateModeTest, ProgramPathTooLongForKqIniWritesNothing) {
+  struct LongPath : ProgramLocation {
+    std::string path;
+    std::string Path() override { return path; }
+  } location;
+  location.path = m_folder + "\\" + std::string(285 - m_folder.size() - 11, 'd') + "\\setup.exe";
+  ASSERT_EQ(285u, location.path.size());
+  Pack("kq", 2, "kq.exe", "new program");
+  Pack("ch", 171, "help.txt", "new help");
+  const std::vector<std::string> before = FilesIn(m_folder);
+
+  SetProgramLocationForTesting(&location);
+  NoWaitFolder files(m_folder);
+  const bool joined = RunUpdateMode(theApp, files);
+  SetProgramLocationForTesting(nullptr);
+
+  EXPECT_FALSE(joined);
+  EXPECT_TRUE(files.waits.empty());
+  EXPECT_EQ(before, FilesIn(m_folder));
+  EXPECT_EQ("(absent)", HelpUpgrade());
+}
+
 TEST_F(UpdateModeTest, SetupExeUpgradeRunsWithoutAWindow) {
   Pack("kq", 4, "kq.exe", "new program");
   Pack("ch", 180, "index.html", "<p>Quelmar Ovistra</p>");
@@ -140,7 +165,7 @@ TEST_F(UpdateModeTest, SetupExeUpgradeRunsWithoutAWindow) {
   const ui::Driver user(process.Id());
   Sleep(2000);
   EXPECT_TRUE(user.TopWindows().empty());
-  EXPECT_EQ(0u, process.WaitExit(20000));
+  EXPECT_EQ(0u, process.WaitExit(20000)) << "every package joined";
   EXPECT_EQ((std::vector<std::string>{"index.html", "kq.exe", "kq.ini", "setup.exe"}),
             FilesIn(m_folder));
   EXPECT_EQ("new program", ReadWholeFile(m_folder + "\\kq.exe"));
