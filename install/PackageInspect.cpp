@@ -1,5 +1,6 @@
 #include "install/PackageInspect.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -22,12 +23,11 @@ class Inspection {
     if (!ReadHeaderPiece()) return report_;
     int number = 1;
     for (; number < report_.count; ++number) {
-      if (!files_.Exists(PieceName(prefix_, number))) {
+      if (!CheckDataPiece(number)) {
         Problem(number, "is missing; the header counts " + std::to_string(report_.count) +
                             " pieces, so the join fails");
         return report_;
       }
-      CheckDataPiece(number);
       if (progress) progress(number, report_.count);
     }
     if (files_.Exists(PieceName(prefix_, number))) {
@@ -72,23 +72,25 @@ class Inspection {
     return true;
   }
 
-  void CheckDataPiece(int number) {
-    const long long size = files_.Size(PieceName(prefix_, number));
-    if (size > static_cast<long long>(kMaxPieceSize)) {
-      Problem(number, "is " + std::to_string(size) +
-                          " bytes; the join reads only 10048, so its end is lost");
-    }
+  // False when the piece cannot be opened. One open and one read per piece
+  // keep the start-up check quick on hundreds of pieces.
+  bool CheckDataPiece(int number) {
     std::memset(buffer_, 0, sizeof buffer_);
     const long n = ReadPiece(number, buffer_, sizeof buffer_);
+    if (n < 0) return false;
+    if (n > static_cast<long>(kMaxPieceSize)) {
+      Problem(number, "is " + std::to_string(files_.Size(PieceName(prefix_, number))) +
+                          " bytes; the join reads only 10048, so its end is lost");
+    }
     PieceFields piece;
-    switch (SplitDataPiece(buffer_, n < 0 ? 0 : static_cast<size_t>(n), piece)) {
+    const size_t read = std::min(static_cast<size_t>(n), kMaxPieceSize);
+    switch (SplitDataPiece(buffer_, read, piece)) {
       case PieceShape::kTooShort:
-        Problem(number,
-                "is " + std::to_string(n < 0 ? 0 : n) + " bytes; a data piece holds 49 to 10048");
-        return;
+        Problem(number, "is " + std::to_string(n) + " bytes; a data piece holds 49 to 10048");
+        return true;
       case PieceShape::kNameWithoutEnd:
         Problem(number, "has a name field without a terminator");
-        return;
+        return true;
       case PieceShape::kOk:
         break;
     }
@@ -98,6 +100,7 @@ class Inspection {
     }
     CheckTrailer(number, piece);
     AddToFile(number, name, piece.length);
+    return true;
   }
 
   void CheckTrailer(int number, const PieceFields& piece) {
@@ -134,7 +137,8 @@ class Inspection {
   FileOps& files_;
   PackageReport report_;
   std::map<std::string, int> firstSeen_;
-  uint8_t buffer_[kMaxPieceSize];
+  // One byte more than the join reads, to tell a piece that is too long.
+  uint8_t buffer_[kMaxPieceSize + 1];
 };
 
 }  // namespace
