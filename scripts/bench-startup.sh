@@ -10,22 +10,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-9}
-pieces=490
-work=$(mktemp -d)
-trap '"$root/scripts/wine-session.sh" down "$work" >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
-
-"$root/scripts/make-distribution.sh" "$work/dist" "$build" >/dev/null
-own=$(ls "$work/dist"/*.cab | wc -l)
-"$root/scripts/make-distribution.sh" "$work/dist" "$build" $(((pieces - own) * 10000)) >/dev/null
-found=$(ls "$work/dist"/*.cab | wc -l)
-[ "$found" -eq "$pieces" ] || { echo "bench: $found pieces, not $pieces" >&2; exit 1; }
-
-env_file=$("$root/scripts/wine-session.sh" up "$work" 2>/dev/null </dev/null)
-set -a
-# shellcheck disable=SC1090
-source "$env_file"
-set +a
-windows_path() { echo "Z:$(tr / '\\' <<<"$1")"; }
+# shellcheck source=scripts/bench-sample.sh
+source "$root/scripts/bench-sample.sh"
 bench=$build/windows/tests/demo/StartupBench.exe
 
 echo "this build ($pieces pieces):"
