@@ -44,4 +44,5 @@ expect 1 "device name" pack kq 1 con.txt -o out
 [[ -z $(ls out) ]] || { echo "FAIL: refused packs wrote $(ls out)"; failures=$((failures + 1)); }
 expect 0 "kq: 1 file(s) in 2 pieces" pack kq 1 one.bin -o out
 expect 0 "kq: ok, version 1, 2 pieces" verify kq -d out
+expect 0 "chunks end at 3" list kq -d out
 exit $((failures > 0))

@@ -39,10 +39,12 @@ class Distribution {
     WriteFile(out, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     CloseHandle(out);
   }
+  // A whole package of one header piece (version 1, count 1), which the
+  // start-up check lets pass.
   void WriteFirstPiece() const {
-    Write("kq0.cab",
-          "1\0\0\0"
-          "1");
+    Write("kq0.cab", std::string("1\0\0\0"
+                                 "1",
+                                 5));
   }
 
   std::vector<std::string> Files() const { return FilesIn(m_folder); }
