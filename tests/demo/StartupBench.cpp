@@ -1,7 +1,11 @@
 // Times setup.exe from its start to the visible wizard in a distribution,
-// and the distribution check on its own: StartupBench.exe SETUP_EXE
-// DISTRIBUTION_FOLDER RUNS. Prints the median and the fastest of each; the
-// wizard is cancelled after every run.
+// and the distribution check on its own:
+//   StartupBench.exe DISTRIBUTION_FOLDER RUNS SETUP_EXE [BASELINE_EXE]
+// With a baseline the two programs take turns, after one run each that is
+// not counted, so that a busy machine weighs on both alike. Prints the
+// median and the fastest of each and the rises (the fastest runs are the
+// ones least disturbed by other work); the wizard is cancelled after every
+// run.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -50,24 +54,35 @@ double StartToWizard(const std::string& setup, const std::string& dist) {
   return took;
 }
 
-void Print(const char* what, std::vector<double> times) {
+double Median(std::vector<double> times) {
   std::sort(times.begin(), times.end());
-  std::printf("%-26s median %8.1f ms   fastest %8.1f ms   (%zu runs)\n", what,
-              1000 * times[times.size() / 2], 1000 * times.front(), times.size());
+  return times[times.size() / 2];
+}
+
+void Print(const std::string& what, const std::vector<double>& times) {
+  std::printf("%-34s median %8.1f ms   fastest %8.1f ms   (%zu runs)\n", what.c_str(),
+              1000 * Median(times), 1000 * *std::min_element(times.begin(), times.end()),
+              times.size());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: StartupBench.exe SETUP_EXE DISTRIBUTION_FOLDER RUNS\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr,
+                 "usage: StartupBench.exe DISTRIBUTION_FOLDER RUNS SETUP_EXE [BASELINE_EXE]\n");
     return 2;
   }
-  const std::string setup = argv[1], dist = argv[2];
-  const int runs = std::atoi(argv[3]);
-  std::vector<double> wizard, check;
+  const std::string dist = argv[1];
+  const int runs = std::atoi(argv[2]);
+  std::vector<std::string> programs = {argv[3]};
+  if (argc == 5) programs.push_back(argv[4]);
+  std::vector<std::vector<double>> wizard(programs.size());
+  std::vector<double> check;
+  for (const std::string& program : programs) StartToWizard(program, dist);
   for (int run = 0; run < runs; ++run) {
-    wizard.push_back(StartToWizard(setup, dist));
+    for (size_t i = 0; i < programs.size(); ++i)
+      wizard[i].push_back(StartToWizard(programs[i], dist));
     const double start = Now();
     if (!CheckDistribution(*FolderFileOps(dist)).empty()) {
       std::fprintf(stderr, "startup-bench: the distribution is damaged\n");
@@ -75,7 +90,15 @@ int main(int argc, char** argv) {
     }
     check.push_back(Now() - start);
   }
-  Print("start to visible wizard", wizard);
+  for (size_t i = 0; i < programs.size(); ++i)
+    Print("start to visible wizard, " + std::string(i == 0 ? "this" : "baseline"), wizard[i]);
   Print("distribution check alone", check);
+  if (programs.size() == 2) {
+    const auto rise = [](double now, double before) { return 100 * (now - before) / before; };
+    std::printf("rise: median %.1f %%, fastest %.1f %% (goal <= 5 %%)\n",
+                rise(Median(wizard[0]), Median(wizard[1])),
+                rise(*std::min_element(wizard[0].begin(), wizard[0].end()),
+                     *std::min_element(wizard[1].begin(), wizard[1].end())));
+  }
   return 0;
 }
