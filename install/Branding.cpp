@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "install/ReplaceText.h"
-
 namespace {
 
 // The texts the branding looks for, in the order it replaces them.
@@ -36,26 +34,7 @@ Branding::Branding(const SetupState& state) {
 
 std::string_view Branding::Apply(const char* chunk, size_t length) {
   if (replacements_.empty()) return std::string_view(chunk, length);
-  spans_.assign(1, Span{std::string_view(chunk, strnlen(chunk, length)), false});
-  for (const Replacement& replacement : replacements_) {
-    next_.clear();
-    for (const Span& span : spans_) {
-      if (span.inserted) {
-        next_.push_back(span);
-        continue;
-      }
-      size_t done = 0;
-      ForEachOccurrence(span.text, replacement.oldText, [&](size_t hit) {
-        next_.push_back({span.text.substr(done, hit - done), false});
-        next_.push_back({replacement.newText, true});
-        done = hit + replacement.oldText.size();
-      });
-      next_.push_back({span.text.substr(done), false});
-    }
-    spans_.swap(next_);
-  }
-  result_.clear();
-  for (const Span& span : spans_) result_.append(span.text);
+  ReplaceText(result_, chunk, length, replacements_);
   return result_;
 }
 

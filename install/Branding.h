@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/SetupState.h"
+#include "install/ReplaceText.h"
 
 class Branding {
  public:
@@ -21,19 +22,7 @@ class Branding {
   std::string_view Apply(const char* chunk, size_t length);
 
  private:
-  struct Replacement {
-    std::string_view oldText;
-    std::string newText;
-  };
-  // A stretch of the result: original text still open to the replacements
-  // that follow, or an inserted value.
-  struct Span {
-    std::string_view text;
-    bool inserted;
-  };
-  std::vector<Replacement> replacements_;
-  // Kept from chunk to chunk with their capacity.
-  std::vector<Span> spans_, next_;
+  std::vector<TextReplacement> replacements_;
   std::string result_;
 };
 

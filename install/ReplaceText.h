@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Calls `found` with the offset of each occurrence of `oldText` in `text`
 // that a replacement takes: left to right, each search resuming behind the
@@ -18,10 +19,18 @@ void ForEachOccurrence(std::string_view text, std::string_view oldText, Found fo
   }
 }
 
+struct TextReplacement {
+  std::string_view oldText;
+  std::string newText;
+};
+
 // Copies the first `length` bytes of `source`, taken as text that ends at its
-// first NUL byte, into `destination` with every occurrence of `oldText`
-// replaced by `newText`; returns the length of the result. The search is
-// byte-exact, runs left to right and resumes behind each replacement, so it
-// never looks inside inserted text. An empty `oldText` replaces nothing.
-size_t ReplaceText(std::string& destination, const char* source, size_t length, const char* newText,
-                   const char* oldText);
+// first NUL byte, into `destination` with the replacements applied in their
+// order, each to every occurrence of its `oldText`; returns the length of the
+// result. The search is byte-exact, runs left to right and resumes behind
+// each replacement. Inserted text is never searched again, neither by its own
+// replacement nor by a later one, so an inserted value stays whole even when
+// it holds a text that a later replacement looks for. An empty `oldText`
+// replaces nothing.
+size_t ReplaceText(std::string& destination, const char* source, size_t length,
+                   const std::vector<TextReplacement>& replacements);

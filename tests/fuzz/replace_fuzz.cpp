@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t length = source.size();
 
   std::string destination;
-  const size_t result =
-      ReplaceText(destination, source.c_str(), length, newText.c_str(), oldText.c_str());
+  const size_t result = ReplaceText(destination, source.c_str(), length, {{oldText, newText}});
   if (result != destination.size() || destination != Reference(source, newText, oldText)) {
     std::abort();
   }

@@ -32,7 +32,7 @@ TEST(ReplaceText, Cases) {
   for (const ReplaceCase& c : cases) {
     std::string destination = "stale";
     EXPECT_EQ(c.expected.size(),
-              ReplaceText(destination, c.source.c_str(), c.length, c.newText, c.oldText))
+              ReplaceText(destination, c.source.c_str(), c.length, {{c.oldText, c.newText}}))
         << c.source;
     EXPECT_EQ(c.expected, destination) << c.source;
   }
@@ -44,10 +44,21 @@ TEST(ReplaceText, GrowsBeyondAnyFixedBuffer) {
   const std::string longName(259, 'N');
   std::string destination;
   const size_t length =
-      ReplaceText(destination, source.c_str(), source.size(), longName.c_str(), "Ovistra");
+      ReplaceText(destination, source.c_str(), source.size(), {{"Ovistra", longName}});
   EXPECT_EQ(source.size() / 7 * 259, length);
   EXPECT_GT(length, 20096u);
   EXPECT_EQ(std::string::npos, destination.find_first_not_of('N'));
+}
+
+TEST(ReplaceText, LaterReplacementsNeverRewriteInsertedText) {
+  std::string destination;
+  const std::string source = "Quelmar Ovistra, Ovistra and Quelmar Labs";
+  ReplaceText(destination, source.c_str(), source.size(),
+              {{"Quelmar Ovistra", "Quelmar Ovistra Plus"},
+               {"Ovistra", "Cam"},
+               {"Quelmar Labs", "Ovistra Labs"},
+               {"Labs", "X"}});
+  EXPECT_EQ("Quelmar Ovistra Plus, Cam and Ovistra Labs", destination);
 }
 
 }  // namespace
