@@ -6,6 +6,7 @@
 #include "app/SetupDlg.h"
 #include "install/PackageCheck.h"
 #include "install/PackingMode.h"
+#include "install/UnattendedInstall.h"
 #include "install/UpdateMode.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
@@ -28,6 +29,9 @@ BOOL CSetupApp::InitInstance() {
       break;
     case SetupMode::Install:
       RunInstallMode();
+      break;
+    case SetupMode::Unattended:
+      m_nExitCode = RunUnattendedInstall(UnattendedAnswersFile(m_lpCmdLine));
       break;
   }
   return FALSE;

@@ -6,6 +6,19 @@
 namespace {
 
 constexpr char kTitleSuffix[] = " Setup   Ver. %d.%02d";
+constexpr char kUnattendedWord[] = "unattended";
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+// What follows "unattended" and a blank, or null when the line does not
+// begin with that word on its own.
+const char* AfterUnattendedWord(const char* commandLine) {
+  const size_t length = sizeof kUnattendedWord - 1;
+  if (std::strncmp(commandLine, kUnattendedWord, length) != 0) return nullptr;
+  const char* rest = commandLine + length;
+  if (*rest && !IsBlank(*rest)) return nullptr;
+  return rest;
+}
 
 void Store(char (&field)[kTextSize], const std::string& value) {
   const size_t length = value.size() < kTextSize - 1 ? value.size() : kTextSize - 1;
@@ -80,5 +93,18 @@ std::string FormatTitle(const SetupState& state) {
 SetupMode ChooseMode(const char* commandLine) {
   if (std::strcmp(commandLine, "upgrade") == 0) return SetupMode::Update;
   if (std::strcmp(commandLine, "split") == 0) return SetupMode::Pack;
+  if (AfterUnattendedWord(commandLine)) return SetupMode::Unattended;
   return SetupMode::Install;
+}
+
+std::string UnattendedAnswersFile(const char* commandLine) {
+  const char* rest = AfterUnattendedWord(commandLine);
+  if (!rest) return std::string();
+  while (*rest && IsBlank(*rest)) ++rest;
+  std::string file = rest;
+  while (!file.empty() && IsBlank(file.back())) file.pop_back();
+  // A path with blanks comes in quotes.
+  if (file.size() >= 2 && file.front() == '"' && file.back() == '"')
+    file = file.substr(1, file.size() - 2);
+  return file;
 }

@@ -33,6 +33,10 @@ void BuildTitleFormat(SetupState& state);
 // The title as every window shows it.
 std::string FormatTitle(const SetupState& state);
 
-enum class SetupMode { Install, Update, Pack };
-// Exact, case-sensitive comparison of the whole command-line text.
+enum class SetupMode { Install, Update, Pack, Unattended };
+// Exact, case-sensitive comparison of the whole command-line text; the word
+// "unattended" may be followed by a blank and the answers file.
 SetupMode ChooseMode(const char* commandLine);
+// The answers file named after "unattended", its quotes removed; empty when
+// none is named.
+std::string UnattendedAnswersFile(const char* commandLine);

@@ -20,24 +20,38 @@ bool RemoveGroupFolder(const std::string& groupFolder) {
 
 // The group as shortcut files: replaced whole, like Program Manager's, and
 // removed again if one of its shortcuts cannot be written.
-void CreateShortcutGroup(const std::string& group, const std::string& folder) {
+void CreateShortcutGroup(const std::string& group, const std::string& folder,
+                         ProgramGroupMade& made) {
   const std::string programs = StartMenuProgramsFolder();
   if (programs.empty()) return;
   const std::string groupFolder = programs + "\\" + group;
   RemoveGroupFolder(groupFolder);
   if (!MakeFolder(groupFolder.c_str())) return;
+  std::vector<std::string> shortcuts;
   for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {
-    if (!CreateShellLink(groupFolder + "\\" + ShortcutFileName(item.title), item.target, folder)) {
+    shortcuts.push_back(groupFolder + "\\" + ShortcutFileName(item.title));
+    if (!CreateShellLink(shortcuts.back(), item.target, folder)) {
       RemoveGroupFolder(groupFolder);
       return;
     }
   }
+  made.shortcutFolder = groupFolder;
+  made.shortcuts = shortcuts;
 }
 
 }  // namespace
 
-void CreateProgramGroup(const std::string& group, const std::string& folder) {
+ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder) {
+  ProgramGroupMade made;
   const std::vector<bool> accepted =
       GetProgramManager().Execute(ProgramGroupCommands(group, folder), kCommandTimeoutMs);
-  if (!ProgramManagerMadeGroup(accepted)) CreateShortcutGroup(group, folder);
+  made.byProgramManager = ProgramManagerMadeGroup(accepted);
+  if (!made.byProgramManager) CreateShortcutGroup(group, folder, made);
+  return made;
+}
+
+bool DeleteProgramGroup(const std::string& group) {
+  const std::vector<bool> accepted =
+      GetProgramManager().Execute({DeleteGroupCommand(group)}, kCommandTimeoutMs);
+  return !accepted.empty() && accepted[0];
 }

@@ -28,7 +28,22 @@ bool ProgramManagerMadeGroup(const std::vector<bool>& accepted);
 // the shell names it.
 std::string ShortcutFileName(const std::string& title);
 
+// The command that removes `group`.
+std::string DeleteGroupCommand(const std::string& group);
+
+// How the group was made, so that the uninstaller can take it away.
+struct ProgramGroupMade {
+  bool byProgramManager = false;
+  // Where Program Manager failed: the group's folder and its shortcut
+  // files, when they were written.
+  std::string shortcutFolder;
+  std::vector<std::string> shortcuts;
+};
+
 // Makes the group through Program Manager; where none answers or a command
 // is refused, the same group as shortcut files in the Start menu's Programs
 // folder. Quiet either way: a group that cannot be made is left out whole.
-void CreateProgramGroup(const std::string& group, const std::string& folder);
+ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder);
+
+// Removes the group that Program Manager made; true when it accepted.
+bool DeleteProgramGroup(const std::string& group);

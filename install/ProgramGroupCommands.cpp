@@ -11,7 +11,7 @@ std::vector<ProgramGroupItem> ProgramGroupItems(const std::string& group,
 std::vector<std::string> ProgramGroupCommands(const std::string& group, const std::string& folder) {
   // Deleting first replaces an existing group by one with just these items.
   std::vector<std::string> commands = {
-      "[DeleteGroup(" + group + ")]",
+      DeleteGroupCommand(group),
       "[CreateGroup(" + group + ")]",
   };
   for (const ProgramGroupItem& item : ProgramGroupItems(group, folder))
@@ -31,3 +31,5 @@ std::string ShortcutFileName(const std::string& title) {
   if (first == std::string::npos) return ".lnk";
   return title.substr(first, title.find_last_not_of(' ') - first + 1) + ".lnk";
 }
+
+std::string DeleteGroupCommand(const std::string& group) { return "[DeleteGroup(" + group + ")]"; }

@@ -11,6 +11,8 @@
 constexpr char kSettingsFileName[] = "kq.ini";
 constexpr char kSetupProgram[] = "setup.exe";
 constexpr char kUninstaller[] = "uninst.exe";
+// What the installation put there, for the uninstaller.
+constexpr char kInstallRecordName[] = "install.rec";
 // Copied one per tick near the end of the run.
 constexpr const char* kPictureFiles[] = {
     "KQCameraLogo.jpg", "KQProgramingLogo.jpg", "KQBonusLogo.jpg", "KQAboutLogo.jpg",
@@ -24,7 +26,7 @@ constexpr size_t kLongestPieceName = 2 + 10 + 4;
 constexpr size_t LongestWrittenName() {
   // The product's files are named by the pieces' name fields.
   size_t longest = kMaxNameLength > kLongestPieceName ? kMaxNameLength : kLongestPieceName;
-  for (std::string_view name : {kSettingsFileName, kSetupProgram, kUninstaller})
+  for (std::string_view name : {kSettingsFileName, kSetupProgram, kUninstaller, kInstallRecordName})
     if (name.size() > longest) longest = name.size();
   for (std::string_view name : kPictureFiles)
     if (name.size() > longest) longest = name.size();

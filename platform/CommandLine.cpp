@@ -13,3 +13,23 @@ const char* CommandLineTail(const char* commandLine) {
   while (*p && static_cast<unsigned char>(*p) <= ' ') ++p;
   return p;
 }
+
+std::vector<std::string> SplitArguments(const char* commandLine) {
+  std::vector<std::string> words;
+  const char* p = commandLine;
+  for (;;) {
+    while (*p && static_cast<unsigned char>(*p) <= ' ') ++p;
+    if (!*p) return words;
+    std::string word;
+    bool quoted = false;
+    for (; *p && (quoted || static_cast<unsigned char>(*p) > ' '); ++p) {
+      if (*p == '"')
+        quoted = !quoted;
+      else
+        word += *p;
+    }
+    words.push_back(word);
+  }
+}
+
+std::string QuotedArgument(const std::string& word) { return "\"" + word + "\""; }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/DataRules.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -69,8 +70,6 @@ void DDV_MaxChars(CDataExchange* dx, const CString& value, int maxChars) {
     return;
   }
   if (static_cast<int>(value.size()) <= maxChars) return;
-  std::string text = "Please enter no more than %1 characters.";
-  text.replace(text.find("%1"), 2, std::to_string(maxChars));
-  AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION);
+  AfxMessageBox(MaxCharsMessage(maxChars).c_str(), MB_ICONEXCLAMATION);
   dx->Fail();
 }

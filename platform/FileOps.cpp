@@ -207,3 +207,15 @@ FileOps& RealFileOps() {
 std::unique_ptr<FileOps> FolderFileOps(const std::string& folder) {
   return std::make_unique<DiskFileOps>(folder);
 }
+
+bool ReadWholeFile(FileOps& files, const std::string& name, std::string& content) {
+  const int in = files.OpenRead(name);
+  if (in == FileOps::kNoFile) return false;
+  content.clear();
+  char block[4096];
+  long n;
+  while ((n = files.Read(in, block, sizeof block)) > 0)
+    content.append(block, static_cast<size_t>(n));
+  files.Close(in);
+  return n == 0;
+}

@@ -49,6 +49,9 @@ class FileOps {
   bool Exists(const std::string& name) { return Size(name) >= 0; }
 };
 
+// The whole content of a file; false when it cannot be opened or read.
+bool ReadWholeFile(FileOps& files, const std::string& name, std::string& content);
+
 // The disk, names relative to the current folder.
 FileOps& RealFileOps();
 // The disk, names relative to `folder`.

@@ -65,12 +65,22 @@ std::string GetCurrentFolder() {
 
 bool MakeFolder(const char* folder) {
   if (_mkdir(folder) == 0) return true;
+  return FolderExists(folder);
+}
+
+bool FolderExists(const char* folder) {
   const DWORD attributes = GetFileAttributesA(folder);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool RemoveFolder(const char* folder) {
   return _rmdir(folder) == 0 || GetFileAttributesA(folder) == INVALID_FILE_ATTRIBUTES;
+}
+
+std::string FullPath(const char* path) {
+  char full[MAX_PATH];
+  const DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
+  return length > 0 && length < sizeof full ? std::string(full, length) : std::string(path);
 }
 
 bool HasDriveLetter(const char* path) {

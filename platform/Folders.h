@@ -13,6 +13,9 @@ std::string GetCurrentFolder();
 bool MakeFolder(const char* folder);
 // Removes an empty folder; true when it is gone (removed now or absent).
 bool RemoveFolder(const char* folder);
+bool FolderExists(const char* folder);
+// `path` made absolute against the current folder.
+std::string FullPath(const char* path);
 
 // Restores the drive and folder that were current when it was made, however
 // the work in its scope ends.

@@ -61,3 +61,31 @@ void RegistryDelete(HKEY root, const char* key, const char* name) {
   RegDeleteValueA(opened, name);
   RegCloseKey(opened);
 }
+
+bool RegistryCreateKey(HKEY root, const char* key, std::vector<std::string>& created) {
+  const std::string path = key;
+  for (size_t end = 0; end != std::string::npos;) {
+    end = path.find('\\', end + 1);
+    const std::string level = path.substr(0, end);
+    if (RegistryKeyExists(root, level.c_str())) continue;
+    HKEY made = nullptr;
+    if (RegCreateKeyA(root, level.c_str(), &made) != ERROR_SUCCESS) return false;
+    RegCloseKey(made);
+    created.push_back(level);
+  }
+  return true;
+}
+
+bool RegistryDeleteKey(HKEY root, const char* key) {
+  return RegDeleteKeyA(root, key) == ERROR_SUCCESS;
+}
+
+bool RegistryKeyIsEmpty(HKEY root, const char* key) {
+  HKEY opened = OpenKey(root, key);
+  if (!opened) return false;
+  DWORD subkeys = 0, values = 0;
+  const bool read = RegQueryInfoKeyA(opened, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                     &values, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+  RegCloseKey(opened);
+  return read && subkeys == 0 && values == 0;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Win32.h"
 
@@ -20,3 +21,11 @@ RegistryLookup RegistryQuery(HKEY root, const char* key, const char* name, DWORD
 void RegistryWrite(HKEY root, const char* key, const char* name, DWORD type, const void* data,
                    DWORD size);
 void RegistryDelete(HKEY root, const char* key, const char* name);
+
+// Creates `key` and every missing key above it; `created` receives the keys
+// made now, outer ones first. False when the key does not exist afterwards.
+bool RegistryCreateKey(HKEY root, const char* key, std::vector<std::string>& created);
+// Deletes a key that has no subkeys, with its values.
+bool RegistryDeleteKey(HKEY root, const char* key);
+// True when the key exists and holds neither subkeys nor values.
+bool RegistryKeyIsEmpty(HKEY root, const char* key);

@@ -17,3 +17,10 @@ using SystemVersionSeam = Seam<SystemVersion, RealSystemVersion>;
 
 SystemVersion& GetSystemVersion() { return SystemVersionSeam::Get(); }
 void SetSystemVersionForTesting(SystemVersion* replacement) { SystemVersionSeam::Set(replacement); }
+
+bool IsNtFamily() {
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetSystemVersion().GetVersionEx(&version);
+  return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}

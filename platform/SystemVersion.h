@@ -11,5 +11,7 @@ class SystemVersion {
 };
 
 SystemVersion& GetSystemVersion();
+// True on the Windows NT family, false on Windows 95 and 98.
+bool IsNtFamily();
 // nullptr restores the system's.
 void SetSystemVersionForTesting(SystemVersion* version);

@@ -14,8 +14,6 @@
 #include "wizard/PagePicture.h"
 
 namespace {
-// The installed product keeps these texts in fields of this size.
-constexpr int kMaxText = 15;
 constexpr DWORD kAddressRecordSize = 2048;
 constexpr const char kAddressesKey[] = "RemoteAccess\\Addresses";
 
@@ -78,7 +76,7 @@ void CCIntern::LimitDialUpText(CDataExchange* dx, const CString& value) {
   // nor may anything on the way back.
   if (dx->m_bSaveAndValidate && (!m_bLeavingForward || !IsWindowEnabled(dx->m_hWndLastControl)))
     return;
-  DDV_MaxChars(dx, value, kMaxText);
+  DDV_MaxChars(dx, value, kMaxDialUpText);
 }
 
 BOOL CCIntern::OnSetActive() {
@@ -112,13 +110,13 @@ LRESULT CCIntern::OnWizardNext() {
     if (haveUser && havePhone && havePassword)
       m_bAllowLeave = 1;
     else
-      AfxMessageBox("Missing Mandatory fields: User Name,Password, Phone Number");
+      AfxMessageBox(kMissingDialUpFields);
   } else {
     m_bUseDialUp = 0;
     m_bAllowLeave = 1;
   }
   if (IsChecked(m_chkProxy) && !haveProxy) {
-    AfxMessageBox("Missing Mandatory field: Proxy address");
+    AfxMessageBox(kMissingProxyAddress);
     m_bAllowLeave = 0;
   }
   m_bUseAol = IsChecked(m_chkAol);

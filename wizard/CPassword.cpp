@@ -6,10 +6,7 @@
 #include "wizard/PageFrame.h"
 #include "wizard/PagePicture.h"
 #include "wizard/PasswordMismatch.h"
-
-namespace {
-constexpr int kMaxPasswordLength = 15;
-}
+#include "wizard/PasswordRules.h"
 
 CCPassword::CCPassword() : CPropertyPage(IDD_PASSWORD) {}
 

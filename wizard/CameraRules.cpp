@@ -1,6 +1,6 @@
 #include "wizard/CameraRules.h"
 
-#include <cctype>
+#include "platform/Text.h"
 
 const char* const kCameraCounts[13] = {
     "Single camera",      "1 Camera  (Vexo16)", "2 Cameras (Vexo16)", "3 Cameras (Vexo16)",
@@ -14,19 +14,10 @@ const char* const kWdmDevices[] = {"Microsoft WDM Image Capture",
                                    "Microsoft WDM Image Capture (Win32)"};
 const char* const kUnsupportedDevices[] = {"Logitecn USB Video Camera", "Connectix QuickCam VC1"};
 
-bool SameName(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == '\0';
-}
-
 template <size_t N>
 bool IsOneOf(const std::string& name, const char* const (&names)[N]) {
   for (const char* candidate : names)
-    if (SameName(name, candidate)) return true;
+    if (SameTextIgnoringCase(name, candidate)) return true;
   return false;
 }
 

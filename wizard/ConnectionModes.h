@@ -5,6 +5,16 @@
 
 enum class ConnectionMode { DialUp, Proxy, Aol, Lan };
 
+// The dial-up user name, password and phone number hold at most this many
+// characters: the installed product keeps them in fields of this size.
+constexpr int kMaxDialUpText = 15;
+
+// What Next says when the ticked way lacks a text it needs: Dial-up needs
+// the user name, password and phone number, Proxy its address.
+constexpr char kMissingDialUpFields[] =
+    "Missing Mandatory fields: User Name,Password, Phone Number";
+constexpr char kMissingProxyAddress[] = "Missing Mandatory field: Proxy address";
+
 struct ConnectionView {
   bool dialUpChecked;
   bool proxyChecked;

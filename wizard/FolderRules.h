@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "app/SetupState.h"
 #include "install/WorkFolderFiles.h"
@@ -24,3 +25,10 @@ bool FolderOfChosenFile(const std::string& path, std::string& folder);
 // backslash. One trailing backslash goes; an empty text, or one without a
 // drive, becomes the default folder.
 std::string NormalizedFolder(const std::string& text);
+
+// The folders a path names, outer ones first: "c:\\a\\b" gives "c:\\a" and
+// "c:\\a\\b"; a drive alone names none.
+std::vector<std::string> FolderLevels(const std::string& folder);
+
+// What Next says when the normalised folder is longer than kMaxFolderLength.
+std::string FolderTooLongMessage();

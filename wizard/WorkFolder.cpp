@@ -40,10 +40,7 @@ LRESULT CWorkFolder::OnWizardNext() {
   // as a drive-rooted path without a trailing backslash.
   const std::string folder = NormalizedFolder(GetDlgItemText(IDC_FOLDER));
   if (folder.size() > kMaxFolderLength) {
-    const std::string text = "The working folder may hold at most " +
-                             std::to_string(kMaxFolderLength) +
-                             " characters. Please choose a shorter folder.";
-    AfxMessageBox(text.c_str());
+    AfxMessageBox(FolderTooLongMessage().c_str());
     return -1;
   }
   if (RealFileOps().SameFile(folder, theApp.m_szSetupDir)) {

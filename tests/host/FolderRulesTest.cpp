@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "wizard/FolderRules.h"
 
@@ -51,16 +52,19 @@ TEST(FolderRules, NormalizedFolder) {
 // The ANSI file functions take paths of up to 259 characters.
 TEST(FolderRules, EveryFileWrittenIntoTheLongestFolderHasAPathThatFits) {
   const std::string folder = "c:\\" + std::string(kMaxFolderLength - 3, 'f');
-  const std::string written[] = {
-      "kq.ini",
-      "setup.exe",
-      "uninst.exe",
-      "kq10.cab",
-      "ch2147483647.cab",
-      "temp.cab",
-      "KQProgramingLogo.jpg",
-      std::string(39, 'p'),  // a product file with a full name field
-  };
+  const std::string
+      written[] =
+          {
+              "kq.ini",
+              "setup.exe",
+              "uninst.exe",
+              "install.rec",
+              "kq10.cab",
+              "ch2147483647.cab",
+              "temp.cab",
+              "KQProgramingLogo.jpg",
+              std::string(39, 'p'),  // a product file with a full name field
+          };
   size_t longest = 0;
   for (const std::string& name : written) {
     const size_t length = (folder + "\\" + name).size();
@@ -68,6 +72,21 @@ TEST(FolderRules, EveryFileWrittenIntoTheLongestFolderHasAPathThatFits) {
     longest = std::max(longest, length);
   }
   EXPECT_EQ(longest, 259u) << "the limit is no tighter than the longest name needs";
+}
+
+TEST(FolderRules, FolderLevelsOuterFirst) {
+  const struct {
+    const char* folder;
+    std::vector<std::string> levels;
+  } cases[] = {
+      {"c:\\kq", {"c:\\kq"}},
+      {"c:\\Quelmar Run\\Deep Level\\Ovistra",
+       {"c:\\Quelmar Run", "c:\\Quelmar Run\\Deep Level", "c:\\Quelmar Run\\Deep Level\\Ovistra"}},
+      {"C:", {}},
+      {"C:\\", {}},
+      {"d:\\apps\\\\x", {"d:\\apps", "d:\\apps\\\\x"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FolderLevels(c.folder), c.levels) << c.folder;
 }
 
 }  // namespace

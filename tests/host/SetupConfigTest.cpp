@@ -140,8 +140,28 @@ TEST(Mode, TheWholeCommandLineTextDecidesExactly) {
       {"upgrade ", SetupMode::Install},
       {"upgrade now", SetupMode::Install},
       {"Split", SetupMode::Install},
+      {"unattended", SetupMode::Unattended},
+      {"unattended answers.ini", SetupMode::Unattended},
+      {"unattended \"c:\\my answers\\a.ini\"", SetupMode::Unattended},
+      {"Unattended", SetupMode::Install},
+      {"unattendedly", SetupMode::Install},
+      {"unattended-x a.ini", SetupMode::Install},
   };
   for (const auto& [line, mode] : cases) EXPECT_EQ(ChooseMode(line), mode) << '"' << line << '"';
+}
+
+TEST(Mode, TheAnswersFileFollowsTheUnattendedWord) {
+  const std::vector<std::pair<const char*, const char*>> cases = {
+      {"unattended", ""},
+      {"unattended ", ""},
+      {"unattended answers.ini", "answers.ini"},
+      {"unattended   d:\\dist\\a.ini  ", "d:\\dist\\a.ini"},
+      {"unattended \"c:\\my answers\\a.ini\"", "c:\\my answers\\a.ini"},
+      {"unattendedly a.ini", ""},
+      {"upgrade", ""},
+  };
+  for (const auto& [line, file] : cases)
+    EXPECT_EQ(UnattendedAnswersFile(line), file) << '"' << line << '"';
 }
 
 TEST(CommandLine, TheTextAfterTheProgramNameAndItsBlanks) {
@@ -155,6 +175,19 @@ TEST(CommandLine, TheTextAfterTheProgramNameAndItsBlanks) {
       {"setup.exe upgrade now", "upgrade now"},
   };
   for (const auto& [line, tail] : cases) EXPECT_STREQ(CommandLineTail(line), tail) << line;
+}
+
+TEST(CommandLine, WordsSplitAtBlanksOutsideQuotes) {
+  const std::vector<std::pair<const char*, std::vector<std::string>>> cases = {
+      {"", {}},
+      {"unattended", {"unattended"}},
+      {"  a  b\t", {"a", "b"}},
+      {"finish 12 \"C:\\Quelmar Run\\Uninst.exe\" \"c:\\kq\"",
+       {"finish", "12", "C:\\Quelmar Run\\Uninst.exe", "c:\\kq"}},
+      {"\"\"", {""}},
+  };
+  for (const auto& [line, words] : cases) EXPECT_EQ(SplitArguments(line), words) << line;
+  EXPECT_EQ(SplitArguments(QuotedArgument("c:\\a b").c_str()), std::vector<std::string>{"c:\\a b"});
 }
 
 TEST(PackingMode, NamesSixEntriesAndChainsTheContinuationWithinAPackage) {

@@ -1,0 +1,85 @@
+// The installation steps 0 to 30 and their state. The progress dialog runs
+// one step per timer tick, the unattended installation runs them back to
+// back; both call RunInstallStep, so the steps exist once.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/SetupState.h"
+#include "install/InstallRecord.h"
+#include "install/SettingsFile.h"
+#include "platform/Win32.h"
+
+class CInstallSteps {
+ public:
+  CInstallSteps() = default;
+  virtual ~CInstallSteps();
+  CInstallSteps(const CInstallSteps&) = delete;
+  CInstallSteps& operator=(const CInstallSteps&) = delete;
+
+  // Performs the step that m_nStep names, having first moved m_nStep on.
+  void RunInstallStep();
+
+  int m_nStep = 0;
+  WIN32_FIND_DATAA m_findData = {};
+  HANDLE m_hFind = INVALID_HANDLE_VALUE;
+  int m_nPieceCount = 0;
+  int m_nFindResult = -1;
+  int m_nInstallDrive = 0;
+  int m_nSavedDrive = 0;
+  char m_szSetupDir[kTextSize] = {};
+
+ protected:
+  // The answers the steps write and the working folder; set before step 0.
+  void SetAnswers(const InstallAnswers& answers, const std::string& folder);
+  // Adds a line to the installation record, which is saved after the step.
+  void Record(RecordKind kind, const std::string& value);
+  // Records the folders of the working folder path that do not exist yet,
+  // so that the uninstaller takes away those the installation makes.
+  void RecordMissingFolders();
+  // True when every file the steps copied or joined is in place so far.
+  bool Complete() const { return m_bComplete && m_failedJoins.empty(); }
+
+  // A piece could not be copied: true to copy it again, false to give up.
+  virtual bool RetryPieceCopy(const std::string& message) = 0;
+  // The run gave up after a failed piece copy; no later step runs.
+  virtual void CancelRun() = 0;
+  // The run must not begin, for the reason `message` gives; nothing was
+  // done and no later step runs.
+  virtual void RefuseRun(const std::string& message) = 0;
+  // Before the end: packages whose join failed, in the words of `message`.
+  virtual void ReportFailedJoins(const std::string& message) = 0;
+  // Step 30: the run is over.
+  virtual void FinishRun() = 0;
+  // One line about what a step did, for a log. Never a password.
+  virtual void Note(const std::string&) {}
+
+ private:
+  // False (after RefuseRun) when the run must not go on.
+  bool PrepareWorkFolder();
+  void WriteSettings(int step);
+  void StartPieceSearch();
+  void FindNextPiece();
+  void SkipFolders();
+  void CopyNextPiece();
+  void EndPieceSearch();
+  void JoinPackages();
+  void CreateGroup();
+  void RegisterWithWindows();
+  void ReturnToSetupFolder();
+  void CopyToWorkFolder(int step, const char* name);
+  std::string WorkFolderPath(const char* name) const;
+  void SaveRecord();
+
+  InstallAnswers m_answers;
+  std::string m_strFolder;
+  // False when the settings file path did not fit its buffer: nothing is
+  // then written rather than writing to a cut path.
+  bool m_bSettingsPathOk = false;
+  bool m_bComplete = true;
+  // Packages whose join failed in step 14, reported after the last step.
+  std::vector<std::string> m_failedJoins;
+  InstallRecord m_record;
+  bool m_bRecordChanged = false;
+};

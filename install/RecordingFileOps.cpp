@@ -1,0 +1,26 @@
+#include "install/RecordingFileOps.h"
+
+#include <algorithm>
+
+int RecordingFileOps::Create(const std::string& name) {
+  const int file = m_files.Create(name);
+  if (file != kNoFile) Note(name);
+  return file;
+}
+
+bool RecordingFileOps::Rename(const std::string& from, const std::string& to) {
+  const bool renamed = m_files.Rename(from, to);
+  if (renamed) Note(to);
+  return renamed;
+}
+
+bool RecordingFileOps::Replace(const std::string& from, const std::string& to) {
+  const bool replaced = m_files.Replace(from, to);
+  if (replaced) Note(to);
+  return replaced;
+}
+
+void RecordingFileOps::Note(const std::string& name) {
+  if (std::find(m_written.begin(), m_written.end(), name) == m_written.end())
+    m_written.push_back(name);
+}

@@ -1,0 +1,87 @@
+#include "install/UninstallEntry.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/SetupConfig.h"
+#include "platform/Registry.h"
+#include "platform/SystemVersion.h"
+
+namespace {
+
+constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+struct RootName {
+  HKEY root;
+  const char* name;
+};
+const RootName kRoots[] = {{HKEY_CURRENT_USER, "HKCU"}, {HKEY_LOCAL_MACHINE, "HKLM"}};
+
+// A backslash would make the name a path of keys.
+std::string EntryName(const char* productName) {
+  std::string name = *productName ? productName : kDefaultProductName;
+  for (char& c : name)
+    if (c == '\\') c = '_';
+  return name;
+}
+
+void WriteText(HKEY root, const std::string& key, const char* name, const std::string& value) {
+  RegistryWrite(root, key.c_str(), name, REG_SZ, value.c_str(),
+                static_cast<DWORD>(value.size() + 1));
+}
+
+void WriteNumber(HKEY root, const std::string& key, const char* name, DWORD value) {
+  RegistryWrite(root, key.c_str(), name, REG_DWORD, &value, sizeof value);
+}
+
+bool SplitKey(const std::string& recorded, HKEY& root, std::string& key) {
+  for (const RootName& known : kRoots) {
+    const size_t length = std::strlen(known.name);
+    if (recorded.compare(0, length, known.name) == 0 && recorded.size() > length + 1 &&
+        recorded[length] == '\\') {
+      root = known.root;
+      key = recorded.substr(length + 1);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+UninstallRegistration RegisterUninstallEntry(const SetupState& state, const std::string& folder) {
+  const RootName& hive = IsNtFamily() ? kRoots[0] : kRoots[1];
+  const std::string key = kUninstallKey + EntryName(state.m_szProductName);
+  UninstallRegistration registration;
+  registration.entryKey = std::string(hive.name) + "\\" + key;
+  std::vector<std::string> created;
+  registration.registered = RegistryCreateKey(hive.root, key.c_str(), created);
+  for (const std::string& made : created) {
+    // The entry itself is recorded as the entry.
+    if (made != key) registration.createdKeys.push_back(std::string(hive.name) + "\\" + made);
+  }
+  if (!registration.registered) return registration;
+
+  char version[16];
+  std::snprintf(version, sizeof version, "%d.%02d", kVersionMajor, kVersionMinor);
+  const std::string uninstaller = "\"" + folder + "\\Uninst.exe\"";
+  WriteText(hive.root, key, "DisplayName", state.m_szProductName);
+  WriteText(hive.root, key, "DisplayVersion", version);
+  WriteText(hive.root, key, "Publisher", state.m_szCompanyName);
+  WriteText(hive.root, key, "InstallLocation", folder);
+  WriteText(hive.root, key, "UninstallString", uninstaller);
+  WriteText(hive.root, key, "QuietUninstallString", uninstaller + " unattended");
+  WriteText(hive.root, key, "DisplayIcon", folder + "\\kq.exe");
+  WriteNumber(hive.root, key, "NoModify", 1);
+  WriteNumber(hive.root, key, "NoRepair", 1);
+  return registration;
+}
+
+bool RemoveRecordedKey(const std::string& recorded, bool onlyIfEmpty) {
+  HKEY root;
+  std::string key;
+  if (!SplitKey(recorded, root, key)) return false;
+  if (!RegistryKeyExists(root, key.c_str())) return true;
+  if (onlyIfEmpty && !RegistryKeyIsEmpty(root, key.c_str())) return true;
+  return RegistryDeleteKey(root, key.c_str());
+}
