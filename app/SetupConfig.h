@@ -21,6 +21,10 @@ std::string FolderIniPath(const std::string& programPath);
 
 // Reads one key of section "Kq": the value (at most 259 characters), or
 // `defaultValue` when the key is missing.
+// A default that no profile value can hold (values hold no control
+// characters): it tells a missing key from an empty one.
+constexpr char kNoValue[] = "\x01";
+
 using KeyReader = std::function<std::string(const char* key, const char* defaultValue)>;
 
 // Fills the branding fields and their flags from the configuration file.

@@ -21,8 +21,9 @@ target_link_libraries(setup_core PUBLIC jpeg)
 # them, is linked whether or not something refers to it.
 add_library(setup_ui OBJECT)
 target_include_directories(setup_ui PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(setup_ui PUBLIC setup_core
+set(UI_SYSTEM_LIBRARIES
   comctl32 comdlg32 gdi32 user32 rasapi32 vfw32 advapi32 ole32 shell32 uuid kernel32)
+target_link_libraries(setup_ui PUBLIC setup_core ${UI_SYSTEM_LIBRARIES})
 
 add_subdirectory(platform)
 add_subdirectory(app)
@@ -35,15 +36,16 @@ add_executable(setup WIN32 platform/WinMain.cpp $<TARGET_OBJECTS:setup_resources
 target_link_libraries(setup PRIVATE setup_ui)
 target_link_options(setup PRIVATE ${STATIC_LINK} -mwindows)
 
+# The same window code as a static library, for programs that take only the
+# parts they use (the uninstaller has its own application object).
+add_library(setup_ui_library STATIC $<TARGET_OBJECTS:setup_ui>)
+target_include_directories(setup_ui_library PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(setup_ui_library PUBLIC setup_core ${UI_SYSTEM_LIBRARIES})
+add_subdirectory(uninst)
+
 add_subdirectory(tools)
 add_subdirectory(tests)
 
-# The uninstaller that distributions carry: the product's own when the build
-# has one, else the sample stand-in. Its target and file, for the scripts.
-if(TARGET uninst)
-  set(UNINSTALLER uninst)
-else()
-  set(UNINSTALLER standin_uninst)
-endif()
-file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/uninstaller.txt
-     CONTENT "${UNINSTALLER}\n$<TARGET_FILE:${UNINSTALLER}>\n")
+# The uninstaller that distributions carry: its target and file, for the
+# scripts.
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/uninstaller.txt CONTENT "uninst\n$<TARGET_FILE:uninst>\n")

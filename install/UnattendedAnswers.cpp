@@ -10,17 +10,13 @@
 
 namespace {
 
-// No profile value can hold a control character, so this tells a missing
-// key from an empty one.
-constexpr char kMissing[] = "\x01";
-
 class AnswerReader {
  public:
   AnswerReader(const KeyReader& read, AnswerProblem& problem) : m_read(read), m_problem(problem) {}
 
   std::string Value(const char* key, const char* defaultValue = "") {
-    const std::string value = m_read(key, kMissing);
-    return value == kMissing ? defaultValue : value;
+    const std::string value = m_read(key, kNoValue);
+    return value == kNoValue ? defaultValue : value;
   }
 
   bool Refuse(const char* key, const std::string& message) {

@@ -16,7 +16,7 @@ out=$1
 build=$(cd "$2" && pwd)
 windows=$build/windows
 kqpack=$build/host/tools/kqpack
-for need in "$windows/setup.exe" "$kqpack" "$windows/tools/standins/kq.exe"; do
+for need in "$windows/setup.exe" "$windows/uninst/uninst.exe" "$kqpack" "$windows/tools/standins/kq.exe"; do
   [ -e "$need" ] || { echo "$0: $need is missing; build first" >&2; exit 1; }
 done
 
@@ -53,7 +53,7 @@ fi
 pack kq 1 "${kq_files[@]}"
 pack ch 160 '*.html' '*.gif' spchapi.exe msttsm22l.exe
 
-cp "$windows/setup.exe" "$windows/tools/standins/uninst.exe" "$out/"
+cp "$windows/setup.exe" "$windows/uninst/uninst.exe" "$out/"
 
 # Small JPEG pictures under the names the setup shows and copies, each drawn
 # a little differently so that they can be told apart. They have the pixel

@@ -49,7 +49,7 @@ fi
 cmake -S "$root" -B "$build/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
 cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-# The build names the uninstaller: the product's own, else the sample stand-in.
+# The build names the uninstaller's target and file.
 { read -r uninst_target; read -r uninst; } <"$build/windows/uninstaller.txt"
 cmake --build "$build/windows" --target setup "$uninst_target" >/dev/null
 cmake --build "$build/host" --target kqpack >/dev/null
@@ -91,8 +91,3 @@ fi
 echo "release: $out: $(find "$out" -name '*.cab' | wc -l) pieces, kq version $kq_version," \
   "ch version $ch_version"
 echo "release: setup.exe is $(stat -c %s "$out/setup.exe") bytes; setup.exe and uninst.exe are $signed"
-if [ "$uninst_target" = uninst ]; then
-  echo "release: uninst.exe is the product's uninstaller"
-else
-  echo "release: uninst.exe is the sample stand-in (the build has no uninstaller)"
-fi

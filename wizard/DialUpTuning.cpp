@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/SetupConfig.h"
 #include "app/SetupState.h"
 #include "install/FolderPath.h"
 #include "platform/Profile.h"
@@ -230,4 +231,8 @@ void RestoreTuning(const char* settingsFile) {
       RegistryWrite(HKEY_LOCAL_MACHINE, entry.key.c_str(), entry.name, value.type,
                     value.bytes.data(), static_cast<DWORD>(value.bytes.size()));
   }
+}
+
+bool HasTuningBackup(const char* settingsFile) {
+  return ReadProfileValue(kSpeedSection, kRcvWindow, kNoValue, settingsFile) != kNoValue;
 }

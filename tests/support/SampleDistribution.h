@@ -45,7 +45,7 @@ inline std::string MakeDistribution(const std::string& dist) {
   EXPECT_TRUE(PackPackage("ch", 160, ch, *FolderFileOps(source), *FolderFileOps(dist)).ok);
   RemoveTree(source);
   CopyFileA(ui::WindowsPath(SETUP_EXE_PATH).c_str(), (dist + "\\setup.exe").c_str(), FALSE);
-  CopyFileA(BuildFile("tools\\standins\\uninst.exe").c_str(), (dist + "\\uninst.exe").c_str(),
+  CopyFileA(BuildFile("uninst\\uninst.exe").c_str(), (dist + "\\uninst.exe").c_str(),
             FALSE);
   const std::string photo = SourceRoot() + "\\tests\\pictures\\photo-168x224.jpg";
   for (const char* picture : {"KQSetup2.jpg", "KQAboutLogo.jpg"})

@@ -16,6 +16,7 @@
 #include "platform/WinApp.h"
 #include "install/FolderPath.h"
 #include "install/InstallDlg.h"
+#include "install/InstallRecord.h"
 #include "install/PackageWriter.h"
 #include "platform/Folders.h"
 #include "platform/Win32.h"
@@ -129,7 +130,7 @@ class InstallDlgTest : public testing::Test {
           {"spchapi.exe", StandIn("spchapi.exe")},
           {"msttsm22l.exe", StandIn("msttsm22l.exe")}});
     WriteWholeFile(m_dist + "\\setup.exe", "the setup program");
-    WriteWholeFile(m_dist + "\\uninst.exe", StandIn("uninst.exe"));
+    WriteWholeFile(m_dist + "\\uninst.exe", "the uninstaller");
     WriteWholeFile(m_dist + "\\KQCameraLogo.jpg", "camera logo");
     WriteWholeFile(m_dist + "\\KQSetup5.jpg", "fifth picture");
     WriteWholeFile(m_dist + "\\notes.txt", "not part of the installation");
@@ -208,11 +209,30 @@ TEST_F(InstallDlgTest, InstallsEverythingIntoANewDeepFolder) {
 
   EXPECT_EQ((std::vector<std::string>{"spchapi.exe /Q", "msttsm22l.exe /Q"}),
             StandInStarts(m_work, 2));
-  const std::vector<std::string> expectedFiles = {
-      "KQCameraLogo.jpg", "KQSetup5.jpg",  "index.html", "kq.exe",
-      "kq.ini",           "msttsm22l.exe", "readme.txt", "setup.exe",
-      "spchapi.exe",      "standins.log",  "uninst.exe"};
+  const std::vector<std::string> expectedFiles = {"KQCameraLogo.jpg", "KQSetup5.jpg", "index.html",
+                                                  "install.rec",      "kq.exe",       "kq.ini",
+                                                  "msttsm22l.exe",    "readme.txt",   "setup.exe",
+                                                  "spchapi.exe",      "standins.log", "uninst.exe"};
   EXPECT_EQ(expectedFiles, FilesIn(m_work));
+
+  // The record names what the installation made, and nothing of the user's.
+  InstallRecord record;
+  ASSERT_TRUE(InstallRecord::Load(m_work + "\\install.rec", record));
+  EXPECT_EQ((std::vector<std::string>{m_base, m_base + "\\Sub Level", m_work}),
+            record.Values(RecordKind::Folder));
+  std::vector<std::string> recorded = record.Values(RecordKind::File);
+  std::sort(recorded.begin(), recorded.end());
+  std::vector<std::string> made = {"KQCameraLogo.jpg", "KQSetup5.jpg",  "index.html", "kq.exe",
+                                   "kq.ini",           "msttsm22l.exe", "readme.txt", "setup.exe",
+                                   "spchapi.exe",      "temp.cab",      "uninst.exe"};
+  for (const std::string& piece : FilesIn(m_dist))
+    if (piece.find(".cab") != std::string::npos) made.push_back(piece);
+  std::sort(made.begin(), made.end());
+  EXPECT_EQ(made, recorded);
+  EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra"}), record.Values(RecordKind::Group));
+  EXPECT_EQ((std::vector<std::string>{
+                "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quelmar Ovistra"}),
+            record.Values(RecordKind::UninstallEntry));
   EXPECT_EQ(kPage, ReadWholeFile(m_work + "\\index.html"));
   EXPECT_EQ(StandIn("kq.exe"), ReadWholeFile(m_work + "\\kq.exe"));
   EXPECT_EQ(std::string(25000, 'r'), ReadWholeFile(m_work + "\\readme.txt"));
@@ -293,7 +313,8 @@ TEST_F(InstallDlgTest, CancelEndsAtOnceWithTheSettingsWritten) {
   EXPECT_TRUE(run.commands.empty());
   const std::vector<std::string> files = FilesIn(m_work);
   for (const std::string& file : files)
-    EXPECT_TRUE(file == "kq.ini" || file.find(".cab") != std::string::npos) << file;
+    EXPECT_TRUE(file == "kq.ini" || file == "install.rec" || file.find(".cab") != std::string::npos)
+        << file;
   EXPECT_EQ(0, std::count(files.begin(), files.end(), "kq1.cab"));
   const std::vector<std::string> settings = SettingsLines(m_work + "\\kq.ini");
   ASSERT_EQ(9u, settings.size());
@@ -308,7 +329,8 @@ TEST_F(InstallDlgTest, DistributionWithoutPiecesStillInstallsTheRest) {
   const RunResult run = Install(NoAnswers, WaitToEnd);
   EXPECT_EQ(IDOK, run.result);
   EXPECT_EQ(0, run.pieces);
-  EXPECT_EQ((std::vector<std::string>{"kq.ini", "setup.exe", "uninst.exe"}), FilesIn(m_work));
+  EXPECT_EQ((std::vector<std::string>{"install.rec", "kq.ini", "setup.exe", "uninst.exe"}),
+            FilesIn(m_work));
   EXPECT_EQ(4u, run.commands.size());
 }
 

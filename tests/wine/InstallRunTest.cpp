@@ -68,8 +68,8 @@ HWND WalkToWorkFolderPage(const Driver& user) {
 
 // What a complete installation of the sample distribution leaves.
 const std::vector<std::string> kInstalledFiles = {
-    "KQAboutLogo.jpg", "KQSetup2.jpg", "help.html",   "index.html",   "kq.exe",    "kq.ini",
-    "msttsm22l.exe",   "setup.exe",    "spchapi.exe", "standins.log", "uninst.exe"};
+    "KQAboutLogo.jpg", "KQSetup2.jpg",  "help.html", "index.html",  "install.rec",  "kq.exe",
+    "kq.ini",          "msttsm22l.exe", "setup.exe", "spchapi.exe", "standins.log", "uninst.exe"};
 
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

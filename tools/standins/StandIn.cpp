@@ -1,8 +1,8 @@
 // Stands in for a program that the setup starts or installs (the product
-// program, the uninstaller, the speech component installers). It only
-// records how it was started: one line per start in "standins.log" beside
-// it, holding its process creation time and its command line exactly. Plain
-// Win32 only, so that it stays small in the packages that carry it.
+// program, the speech component installers). It only records how it was
+// started: one line per start in "standins.log" beside it, holding its
+// process creation time and its command line exactly. Plain Win32 only, so
+// that it stays small in the packages that carry it.
 #include <windows.h>
 
 namespace {

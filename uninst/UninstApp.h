@@ -1,0 +1,16 @@
+// The uninstaller's application object: asks, removes what the
+// installation record names, and hands its own file to a removal copy.
+#pragma once
+
+#include "platform/WinApp.h"
+
+class CUninstApp : public CWinApp {
+ public:
+  BOOL InitInstance() override;
+  // 0 removed, 1 something could not be removed, 2 nothing to remove,
+  // 3 the user answered No.
+  int ExitInstance() override { return m_nExitCode; }
+
+ private:
+  int m_nExitCode = 0;
+};
