@@ -235,4 +235,14 @@ TEST_F(UnattendedInstallTest, APieceThatCannotBeReadEndsWithOneAndTheLogNamesIt)
   EXPECT_EQ(9u, SettingsLines(m_work + "\\kq.ini").size());
 }
 
+TEST_F(UnattendedInstallTest, OptimizeOnTheNtFamilyIsRefusedInTheLogAndTheInstallationGoesOn) {
+  ProgmanRecorder progman;
+  EXPECT_EQ(0u, RunUnattended(With(kDialUp, "Optimize", "Yes")));
+  EXPECT_NE(std::string::npos,
+            Log().find("answer Optimize: Can't optimize NT registry settings\r\n"))
+      << Log();
+  EXPECT_EQ(SettingsFor("Yes", "No", "No"), SettingsLines(m_work + "\\kq.ini"))
+      << "no backup of values that were not changed";
+}
+
 }  // namespace

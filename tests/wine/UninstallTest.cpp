@@ -17,6 +17,7 @@
 #include "tests/driver/UiDriver.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
+#include "tests/support/TcpRegistry.h"
 
 namespace {
 
@@ -101,6 +102,29 @@ std::vector<std::string> Minus(const Snapshot& a, const Snapshot& b) {
   return rest;
 }
 
+// Wine reports Windows 98 to the named programs while it lives.
+class Windows98For {
+ public:
+  explicit Windows98For(std::vector<std::string> programs) : m_programs(std::move(programs)) {
+    for (const std::string& program : m_programs) {
+      HKEY key = nullptr;
+      RegCreateKeyA(HKEY_CURRENT_USER, Key(program).c_str(), &key);
+      RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
+      RegCloseKey(key);
+    }
+  }
+  ~Windows98For() {
+    for (const std::string& program : m_programs)
+      RegDeleteKeyA(HKEY_CURRENT_USER, Key(program).c_str());
+  }
+
+ private:
+  static std::string Key(const std::string& program) {
+    return "Software\\Wine\\AppDefaults\\" + program;
+  }
+  std::vector<std::string> m_programs;
+};
+
 class UninstallTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -110,13 +134,16 @@ class UninstallTest : public testing::Test {
   }
   void TearDown() override { RemoveTree(kBase); }
 
-  DWORD InstallUnattended(const std::string& extraKq = "") {
+  DWORD InstallUnattended(const std::string& extraKq = "", const char* optimize = "Keep") {
     const std::string ini = m_dist + "\\setup.ini";
     DeleteFileA(ini.c_str());
     if (!extraKq.empty())
       WritePrivateProfileStringA("Kq", "OEMProductName", extraKq.c_str(), ini.c_str());
-    const std::map<std::string, std::string> answers = {
-        {"Licence", "Accept"}, {"Connection", "LAN"}, {"Folder", kWork}, {"Password", "secret"}};
+    const std::map<std::string, std::string> answers = {{"Licence", "Accept"},
+                                                        {"Connection", "LAN"},
+                                                        {"Folder", kWork},
+                                                        {"Password", "secret"},
+                                                        {"Optimize", optimize}};
     for (const auto& [key, value] : answers)
       WritePrivateProfileStringA("Unattended", key.c_str(), value.c_str(), ini.c_str());
     ui::Process setup("\"" + m_dist + "\\setup.exe\" unattended", m_dist);
@@ -215,6 +242,36 @@ TEST_F(UninstallTest, NothingToRemoveEndsWithTwo) {
   EXPECT_EQ(2u, asked.WaitExit());
   EXPECT_EQ(std::vector<std::string>{"uninst.exe"}, FilesIn(lone));
   RemoveTree(lone);
+}
+
+TEST_F(UninstallTest, OnWindows98TheEntryIsInHklmAndTheTuningIsPutBack) {
+  TcpRegistry registry;
+  ASSERT_TRUE(registry.Usable());
+  registry.Mstcp("DefaultRcvWindow", Dword(8760));
+  registry.Mstcp("DefaultTTL", Text("32"));
+  registry.AddAdapter(0, "1500");
+  const auto untuned = TcpRegistry::Snapshot();
+  const Windows98For windows98({"setup.exe", "uninst.exe"});
+  const std::string entry = std::string(kUninstallKey) + "\\Quelmar Ovistra";
+  Snapshot before;
+  AddKeys(HKEY_LOCAL_MACHINE, kUninstallKey, before);
+
+  ProgmanRecorder progman;
+  ASSERT_EQ(0u, InstallUnattended("", "Yes"));
+  EXPECT_EQ(Dword(2144), TcpRegistry::Snapshot().at(kMstcp).at("DefaultRcvWindow"));
+  EXPECT_EQ(Text("576"), TcpRegistry::Snapshot().at(AdapterKey(0)).at("MaxMTU"));
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_LOCAL_MACHINE, entry.c_str(), &key));
+  RegCloseKey(key);
+  EXPECT_NE(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, entry.c_str(), &key));
+
+  ui::Process uninstaller("\"" + std::string(kWork) + "\\uninst.exe\" unattended", kWork);
+  EXPECT_EQ(0u, uninstaller.WaitExit(30000));
+  WaitForRemovalCopy();
+  EXPECT_EQ(untuned, TcpRegistry::Snapshot());
+  Snapshot after;
+  AddKeys(HKEY_LOCAL_MACHINE, kUninstallKey, after);
+  EXPECT_EQ(before, after);
 }
 
 }  // namespace
