@@ -8,11 +8,10 @@
 
 #include "install/Scramble.h"
 #include "install/UnattendedAnswers.h"
+#include "tests/support/Answers.h"
 #include "wizard/FolderRules.h"
 
 namespace {
-
-using Answers = std::map<std::string, std::string>;
 
 // The profile reader's behaviour: a missing key gives the default.
 KeyReader ReaderOf(const Answers& answers) {
@@ -26,14 +25,6 @@ const Answers kDialUp = {{"Licence", "Accept"},    {"Connection", "DialUp"},
                          {"RasUserId", "jdoe"},    {"RasPassword", "dial secret"},
                          {"RasPhone", "555-0199"}, {"Password", "ovistra 7"},
                          {"Folder", "d:\\apps\\"}, {"Log", "c:\\setup.log"}};
-
-Answers With(Answers answers, const std::string& key, const char* value) {
-  if (value)
-    answers[key] = value;
-  else
-    answers.erase(key);
-  return answers;
-}
 
 TEST(UnattendedAnswers, DialUpAnswersBecomeWhatTheWizardWouldHandOn) {
   UnattendedAnswers read;

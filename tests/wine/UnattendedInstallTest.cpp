@@ -14,14 +14,13 @@
 #include "install/InstallDlg.h"
 #include "platform/Folders.h"
 #include "tests/driver/InProcess.h"
+#include "tests/support/Answers.h"
 #include "tests/support/DefaultBranding.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
 #include "wizard/Prop.h"
 
 namespace {
-
-using Answers = std::map<std::string, std::string>;
 
 constexpr char kEntryKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quelmar Ovistra";
@@ -30,14 +29,6 @@ const Answers kDialUp = {{"Licence", "Accept"},          {"Connection", "DialUp"
                          {"RasUserId", "jdoe"},          {"RasPassword", "dialsecret"},
                          {"RasPhone", "555-0199"},       {"Password", "letmein"},
                          {"Proxy", "proxy.example:8080"}};
-
-Answers With(Answers answers, const std::string& key, const char* value) {
-  if (value)
-    answers[key] = value;
-  else
-    answers.erase(key);
-  return answers;
-}
 
 bool EntryExists() {
   HKEY key = nullptr;
