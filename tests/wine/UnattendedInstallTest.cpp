@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/SetupApp.h"
+#include "install/FolderPath.h"
 #include "install/InstallDlg.h"
 #include "platform/Folders.h"
 #include "tests/driver/InProcess.h"
@@ -18,6 +19,7 @@
 #include "tests/support/DefaultBranding.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
+#include "wizard/FolderRules.h"
 #include "wizard/Prop.h"
 
 namespace {
@@ -126,11 +128,11 @@ TEST_F(UnattendedInstallTest, EachConnectionModeInstallsWithoutAWindow) {
 }
 
 TEST_F(UnattendedInstallTest, BadAnswersInstallNothingAndEndWithTwo) {
-  const std::string kLongFolder = "c:\\" + std::string(250, 'f');
+  const std::string kLongFolder = "c:\\" + std::string(kMaxFolderLength - 2, 'f');
   const struct {
     const char* key;
     const char* value;  // null: left out
-    const char* logLine;
+    std::string logLine;
   } cases[] = {
       {"Licence", nullptr,
        "answer Licence refused: The licence agreement must be accepted: Licence=Accept"},
@@ -140,9 +142,8 @@ TEST_F(UnattendedInstallTest, BadAnswersInstallNothingAndEndWithTwo) {
        "answer RasPhone refused: Missing Mandatory fields: User Name,Password, Phone Number"},
       {"Password", "SIXTEEN LETTERS!",
        "answer Password refused: Please enter no more than 15 characters."},
-      {"Folder", kLongFolder.c_str(),
-       "answer Folder refused: The working folder may hold at most 252 characters. Please choose "
-       "a shorter folder."},
+      {"Folder", kLongFolder.c_str(), "answer Folder refused: " + FolderTooLongMessage()},
+      {"Folder", m_dist.c_str(), std::string("answer Folder refused: ") + kSetupFolderRefusal},
       {"Numb", "Many cameras",
        "answer Numb refused: Numb must be one of the camera page's Number "
        "of devices entries"},
@@ -153,8 +154,7 @@ TEST_F(UnattendedInstallTest, BadAnswersInstallNothingAndEndWithTwo) {
     EXPECT_FALSE(FolderExists(m_base.c_str())) << c.key;
     EXPECT_FALSE(EntryExists()) << c.key;
     const std::string log = Log();
-    EXPECT_NE(std::string::npos, log.find(std::string(c.logLine) + "\r\nnothing installed\r\n"))
-        << log;
+    EXPECT_NE(std::string::npos, log.find(c.logLine + "\r\nnothing installed\r\n")) << log;
   }
   // Without an answers file there is no licence answer either.
   ui::Process setup("\"" + m_dist + "\\setup.exe\" unattended missing.ini", m_dist);

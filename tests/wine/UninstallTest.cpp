@@ -131,6 +131,15 @@ class UninstallTest : public testing::Test {
     m_home = GetCurrentFolder();
     m_dist = MakeDistribution(m_home + "\\dist");
     RemoveTree(kBase);
+    // Other tests' installations leave their group and entry behind; the
+    // machine before this installation has none of them.
+    const char* appData = std::getenv("APPDATA");
+    for (const std::string name : {"Quelmar Ovistra", "CamCast Pro"}) {
+      RemoveTree(std::string(appData ? appData : "") +
+                 "\\Microsoft\\Windows\\Start Menu\\Programs\\" + name);
+      for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+        RegDeleteKeyA(root, (std::string(kUninstallKey) + "\\" + name).c_str());
+    }
   }
   void TearDown() override { RemoveTree(kBase); }
 
@@ -165,8 +174,10 @@ class UninstallTest : public testing::Test {
 TEST_F(UninstallTest, UnattendedRemovalLeavesTheMachineAsBeforeButTheUsersFile) {
   const Snapshot before = PrefixState();
   ASSERT_EQ(0u, InstallUnattended());
-  // Wine's shell opens a browser on the new group.
-  if (HWND browser = FindWindowA(nullptr, "Quelmar Ovistra")) PostMessageA(browser, WM_CLOSE, 0, 0);
+  // Wine's shell opens a browser on the new group; it would outlive the test.
+  ui::Driver().WaitUntil([] { return FindWindowA(nullptr, "Quelmar Ovistra") != nullptr; },
+                         "the shell's browser on the group", 10000);
+  PostMessageA(FindWindowA(nullptr, "Quelmar Ovistra"), WM_CLOSE, 0, 0);
   const std::vector<std::string> added = Minus(PrefixState(), before);
   EXPECT_TRUE(std::any_of(added.begin(), added.end(), [](const std::string& path) {
     return path.find("Start Menu\\Programs\\Quelmar Ovistra\\Quelmar Ovistra.lnk") !=
