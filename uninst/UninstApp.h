@@ -6,11 +6,7 @@
 
 class CUninstApp : public CWinApp {
  public:
+  // Sets the exit code: 0 removed, 1 something could not be removed,
+  // 2 nothing to remove, 3 the user answered No.
   BOOL InitInstance() override;
-  // 0 removed, 1 something could not be removed, 2 nothing to remove,
-  // 3 the user answered No.
-  int ExitInstance() override { return m_nExitCode; }
-
- private:
-  int m_nExitCode = 0;
 };
