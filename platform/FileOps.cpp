@@ -76,7 +76,9 @@ bool IdentityOf(const char* path, BY_HANDLE_FILE_INFORMATION& info) {
 }
 bool SameIdentity(const char* a, const char* b) {
   BY_HANDLE_FILE_INFORMATION first, second;
-  return IdentityOf(a, first) && IdentityOf(b, second) &&
+  // The second name is most often a copy's destination that does not exist
+  // yet: asking it first spares the costlier question about the first.
+  return IdentityOf(b, second) && IdentityOf(a, first) &&
          first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
          first.nFileIndexHigh == second.nFileIndexHigh &&
          first.nFileIndexLow == second.nFileIndexLow;
