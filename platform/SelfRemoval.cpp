@@ -58,5 +58,5 @@ void FinishRemoval(const std::vector<std::string>& arguments) {
                         GetFileAttributesA(program) != INVALID_FILE_ATTRIBUTES;
        ++attempt)
     Sleep(kRetryMs);
-  for (size_t i = 2; i < arguments.size(); ++i) RemoveEmptyFolder(arguments[i].c_str());
+  for (size_t i = 2; i < arguments.size(); ++i) RemoveFolder(arguments[i].c_str());
 }

@@ -27,8 +27,11 @@ std::vector<std::string> RemoveInstallation(const InstallRecord& record, const s
     RestoreTuning(settings.c_str());
     log.Line("dial-up optimisation undone from the values kept in kq.ini");
   }
+  FileOps& files = RealFileOps();
   for (const std::string& group : record.Values(RecordKind::Group))
     Removed(DeleteProgramGroup(group), "program group " + group, problems, log);
+  for (const std::string& shortcut : record.Values(RecordKind::Shortcut))
+    if (files.Exists(shortcut)) Removed(files.Delete(shortcut), shortcut, problems, log);
   for (const std::string& entry : record.Values(RecordKind::UninstallEntry))
     Removed(RemoveRecordedKey(entry, false), "registry key " + entry, problems, log);
   std::vector<std::string> keys = record.Values(RecordKind::RegistryKey);
@@ -37,7 +40,6 @@ std::vector<std::string> RemoveInstallation(const InstallRecord& record, const s
   for (const std::string& key : keys)
     Removed(RemoveRecordedKey(key, true), "registry key " + key, problems, log);
 
-  FileOps& files = RealFileOps();
   for (const std::string& name : record.Values(RecordKind::File)) {
     const std::string path = folder + "\\" + name;
     if (SameTextIgnoringCase(name, ownName) || !files.Exists(path)) continue;

@@ -14,8 +14,8 @@ constexpr int kUninstallNothing = 2;
 constexpr int kUninstallDeclined = 3;
 
 // Puts back the Windows 9x dial-up tuning from the backup in kq.ini, removes
-// the program group, the registry keys and the recorded files of `folder`
-// but `ownName` (the running program). What could not be removed is named
+// the program group (or its shortcut files), the registry keys and the
+// recorded files of `folder` but `ownName` (the running program). What could not be removed is named
 // in the result.
 std::vector<std::string> RemoveInstallation(const InstallRecord& record, const std::string& folder,
                                             const std::string& ownName, InstallLog& log);

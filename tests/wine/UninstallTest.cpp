@@ -17,6 +17,7 @@
 #include "tests/driver/UiDriver.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
+#include "tests/support/StartMenu.h"
 #include "tests/support/TcpRegistry.h"
 
 namespace {
@@ -125,6 +126,16 @@ class Windows98For {
   std::vector<std::string> m_programs;
 };
 
+// What stays after the removal: the user's notes and the folders that hold
+// them, and the record the speech installers' stand-ins keep of their start
+// beside themselves (a file the product's components added). The
+// installation made its folders with upper-case names.
+std::vector<std::string> KeptAfterRemoval() {
+  return {"C:\\QUELMAR REMOVAL\\", "C:\\Quelmar Removal\\DEEP\\", "C:\\Quelmar Removal\\DEEP\\KQ\\",
+          "C:\\Quelmar Removal\\DEEP\\KQ\\notes.txt 20",
+          "C:\\Quelmar Removal\\DEEP\\KQ\\standins.log 68"};
+}
+
 class UninstallTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -133,10 +144,8 @@ class UninstallTest : public testing::Test {
     RemoveTree(kBase);
     // Other tests' installations leave their group and entry behind; the
     // machine before this installation has none of them.
-    const char* appData = std::getenv("APPDATA");
     for (const std::string name : {"Quelmar Ovistra", "CamCast Pro"}) {
-      RemoveTree(std::string(appData ? appData : "") +
-                 "\\Microsoft\\Windows\\Start Menu\\Programs\\" + name);
+      RemoveTree(StartMenuGroup(name));
       for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
         RegDeleteKeyA(root, (std::string(kUninstallKey) + "\\" + name).c_str());
     }
@@ -194,14 +203,7 @@ TEST_F(UninstallTest, UnattendedRemovalLeavesTheMachineAsBeforeButTheUsersFile) 
 
   const Snapshot after = PrefixState();
   EXPECT_EQ(std::vector<std::string>{}, Minus(before, after)) << "nothing that was there went";
-  // The speech installers' stand-ins record their start beside themselves:
-  // a file the product's components added, which stays like the user's.
-  // The installation made its folders with upper-case names.
-  const std::vector<std::string> kept = {"C:\\QUELMAR REMOVAL\\", "C:\\Quelmar Removal\\DEEP\\",
-                                         "C:\\Quelmar Removal\\DEEP\\KQ\\",
-                                         "C:\\Quelmar Removal\\DEEP\\KQ\\notes.txt 20",
-                                         "C:\\Quelmar Removal\\DEEP\\KQ\\standins.log 68"};
-  EXPECT_EQ(kept, Minus(after, before));
+  EXPECT_EQ(KeptAfterRemoval(), Minus(after, before));
 }
 
 TEST_F(UninstallTest, AskedRemovalNamesTheBrandedProductAndNoKeepsEverything) {
@@ -283,6 +285,25 @@ TEST_F(UninstallTest, OnWindows98TheEntryIsInHklmAndTheTuningIsPutBack) {
   Snapshot after;
   AddKeys(HKEY_LOCAL_MACHINE, kUninstallKey, after);
   EXPECT_EQ(before, after);
+}
+
+TEST_F(UninstallTest, WithoutProgramManagerTheShortcutGroupGoesToo) {
+  const Snapshot before = PrefixState();
+  {
+    const ProgmanRecorder refusing(ProgmanRecorder::Answer::Refuse);
+    ASSERT_EQ(0u, InstallUnattended());
+  }
+  const std::string group = StartMenuGroup("Quelmar Ovistra");
+  EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra.lnk", "Uninstall Quelmar Ovistra.lnk"}),
+            FilesIn(group));
+  WriteWholeFile(std::string(kWork) + "\\notes.txt", "the user's own notes");
+
+  ui::Process uninstaller("\"" + std::string(kWork) + "\\uninst.exe\" unattended", kWork);
+  EXPECT_EQ(0u, uninstaller.WaitExit(30000));
+  WaitForRemovalCopy();
+  const Snapshot after = PrefixState();
+  EXPECT_EQ(std::vector<std::string>{}, Minus(before, after));
+  EXPECT_EQ(KeptAfterRemoval(), Minus(after, before));
 }
 
 }  // namespace
