@@ -11,25 +11,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-3}
-pieces=490
-work=$(mktemp -d)
-trap '"$root/scripts/wine-session.sh" down "$work" >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
-
-# The sample's own pieces, then filler in whole 10000-byte chunks up to 490.
+# shellcheck source=scripts/bench-sample.sh
+source "$root/scripts/bench-sample.sh"
 dist=$work/dist
-"$root/scripts/make-distribution.sh" "$dist" "$build" >/dev/null
-own=$(ls "$dist"/*.cab | wc -l)
-"$root/scripts/make-distribution.sh" "$dist" "$build" $(((pieces - own) * 10000)) >/dev/null
-found=$(ls "$dist"/*.cab | wc -l)
-[ "$found" -eq "$pieces" ] || { echo "bench: $found pieces, not $pieces" >&2; exit 1; }
 printf '[Unattended]\r\nLicence=Accept\r\nConnection=LAN\r\nFolder=c:\\KQBENCH\r\n' \
   >"$dist/answers.ini"
-
-env_file=$("$root/scripts/wine-session.sh" up "$work" 2>/dev/null </dev/null)
-set -a
-# shellcheck disable=SC1090
-source "$env_file"
-set +a
 installed=$WINEPREFIX/drive_c/KQBENCH
 mkdir -p "$work/trivial"
 cp "$build/windows/tools/standins/kq.exe" "$work/trivial/"
