@@ -209,13 +209,14 @@ TEST_F(UnattendedInstallTest, SettingsEqualThoseOfTheWizardGivenTheSameAnswers) 
   EXPECT_EQ(SettingsLines(m_work + "\\kq.ini"), unattended);
 }
 
-TEST_F(UnattendedInstallTest, APieceThatCannotBeReadEndsWithOneAndTheLogNamesIt) {
-  HANDLE lock = CreateFileA((m_dist + "\\kq1.cab").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+TEST_F(UnattendedInstallTest, APieceThatCannotBeCopiedEndsWithOneAndTheLogNamesIt) {
+  // A folder where the piece's copy must go: the copy cannot be created,
+  // which the wizard asks about with Retry and Cancel.
+  CreateDirectoryA(m_base.c_str(), nullptr);
+  CreateDirectoryA(m_work.c_str(), nullptr);
+  CreateDirectoryA((m_work + "\\kq1.cab").c_str(), nullptr);
   ProgmanRecorder progman;
   EXPECT_EQ(1u, RunUnattended(kDialUp));
-  CloseHandle(lock);
   const std::string log = Log();
   EXPECT_NE(std::string::npos,
             log.find("step 10: Reading file error (file:kq1.cab): installation given up\r\n"))
@@ -224,6 +225,18 @@ TEST_F(UnattendedInstallTest, APieceThatCannotBeReadEndsWithOneAndTheLogNamesIt)
   EXPECT_TRUE(progman.Commands().empty()) << "no step after the failed copy runs";
   EXPECT_FALSE(EntryExists());
   EXPECT_EQ(9u, SettingsLines(m_work + "\\kq.ini").size());
+}
+
+TEST_F(UnattendedInstallTest, ADamagedDistributionInstallsNothingAndEndsWithOne) {
+  HANDLE lock = CreateFileA((m_dist + "\\kq1.cab").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+  EXPECT_EQ(1u, RunUnattended(kDialUp));
+  CloseHandle(lock);
+  const std::string log = Log();
+  EXPECT_NE(std::string::npos, log.find("The setup files are damaged")) << log;
+  EXPECT_NE(std::string::npos, log.find("nothing installed")) << log;
+  EXPECT_FALSE(FolderExists(m_base.c_str()));
 }
 
 TEST_F(UnattendedInstallTest, OptimizeOnTheNtFamilyIsRefusedInTheLogAndTheInstallationGoesOn) {
