@@ -8,12 +8,6 @@ int RecordingFileOps::Create(const std::string& name) {
   return file;
 }
 
-bool RecordingFileOps::Rename(const std::string& from, const std::string& to) {
-  const bool renamed = m_files.Rename(from, to);
-  if (renamed) Note(to);
-  return renamed;
-}
-
 bool RecordingFileOps::Replace(const std::string& from, const std::string& to) {
   const bool replaced = m_files.Replace(from, to);
   if (replaced) Note(to);

@@ -1,5 +1,5 @@
 // Passes every operation on to another FileOps and notes the name of every
-// file it creates or renames into place, so that the installation knows
+// file it creates or moves into place, so that the installation knows
 // which files a join wrote.
 #pragma once
 
@@ -26,7 +26,6 @@ class RecordingFileOps : public FileOps {
   void Close(int file) override { m_files.Close(file); }
   bool Flush(int file) override { return m_files.Flush(file); }
   bool Delete(const std::string& name) override { return m_files.Delete(name); }
-  bool Rename(const std::string& from, const std::string& to) override;
   bool Replace(const std::string& from, const std::string& to) override;
   long long Size(const std::string& name) override { return m_files.Size(name); }
   std::vector<std::string> List(const std::string& folder) override { return m_files.List(folder); }

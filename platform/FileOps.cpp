@@ -31,7 +31,6 @@ long WriteSome(int file, const void* data, size_t size) {
 }
 void CloseFile(int file) { _close(file); }
 bool DeleteName(const char* path) { return DeleteFileA(path) != 0; }
-bool MoveName(const char* from, const char* to) { return MoveFileA(from, to) != 0; }
 // Write-through: the rename itself is on the disk when the call returns.
 // Files copied from a CD arrive read-only; an update must replace them all
 // the same.
@@ -103,11 +102,6 @@ long WriteSome(int file, const void* data, size_t size) {
 }
 void CloseFile(int file) { close(file); }
 bool DeleteName(const char* path) { return unlink(path) == 0; }
-// RENAME_NOREPLACE gives MoveFileA's refusal of an existing target without a
-// window between a check and the rename.
-bool MoveName(const char* from, const char* to) {
-  return renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0;
-}
 bool ReplaceName(const char* from, const char* to) { return rename(from, to) == 0; }
 bool FlushFile(int file) { return fsync(file) == 0; }
 long long SizeOf(const char* path) {
@@ -176,9 +170,6 @@ class DiskFileOps : public FileOps {
   void Close(int file) override { CloseFile(file); }
   bool Flush(int file) override { return FlushFile(file); }
   bool Delete(const std::string& name) override { return DeleteName(Path(name).c_str()); }
-  bool Rename(const std::string& from, const std::string& to) override {
-    return MoveName(Path(from).c_str(), Path(to).c_str());
-  }
   bool Replace(const std::string& from, const std::string& to) override {
     return ReplaceName(Path(from).c_str(), Path(to).c_str());
   }

@@ -29,8 +29,6 @@ class FileOps {
   virtual bool Flush(int file) = 0;
 
   virtual bool Delete(const std::string& name) = 0;
-  // MoveFileA semantics: fails when `to` already exists.
-  virtual bool Rename(const std::string& from, const std::string& to) = 0;
   // Moves `from` onto `to` in one step, an existing `to` included: `to` is
   // always either its old file or the whole of `from`, never missing. Fails,
   // changing nothing, while `to` cannot be replaced (held open by another

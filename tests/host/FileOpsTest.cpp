@@ -70,13 +70,10 @@ TEST_F(DiskFolder, CreateTruncates) {
   EXPECT_EQ("new", Get("a.txt"));
 }
 
-TEST_F(DiskFolder, RenameRefusesAnExistingTargetLikeMoveFile) {
+TEST_F(DiskFolder, ReplaceMovesOntoAnExistingTarget) {
   Put("from.txt", "from");
   Put("to.txt", "to");
-  EXPECT_FALSE(files->Rename("from.txt", "to.txt"));
-  EXPECT_EQ("to", Get("to.txt"));
-  EXPECT_TRUE(files->Delete("to.txt"));
-  EXPECT_TRUE(files->Rename("from.txt", "to.txt"));
+  EXPECT_TRUE(files->Replace("from.txt", "to.txt"));
   EXPECT_EQ("from", Get("to.txt"));
   EXPECT_FALSE(files->Exists("from.txt"));
 }
@@ -84,7 +81,7 @@ TEST_F(DiskFolder, RenameRefusesAnExistingTargetLikeMoveFile) {
 TEST_F(DiskFolder, MissingFilesFailQuietly) {
   EXPECT_EQ(FileOps::kNoFile, files->OpenRead("none"));
   EXPECT_FALSE(files->Delete("none"));
-  EXPECT_FALSE(files->Rename("none", "other"));
+  EXPECT_FALSE(files->Replace("none", "other"));
   EXPECT_EQ(-1, files->Size("none"));
   EXPECT_FALSE(files->Exists("none"));
 }

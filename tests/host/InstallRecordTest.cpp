@@ -55,16 +55,16 @@ TEST(InstallRecord, PassesOverLinesItDoesNotKnowAndMergesAnEarlierRecord) {
   EXPECT_EQ((Names{"kq.exe", "help.html", "index.html"}), record.Values(RecordKind::File));
 }
 
-TEST(RecordingFileOps, NotesWhatWasCreatedOrRenamedIntoPlaceOnce) {
+TEST(RecordingFileOps, NotesWhatWasCreatedOrMovedIntoPlaceOnce) {
   MemoryFileOps disk;
   disk.failCreate.insert("locked.txt");
   RecordingFileOps files(disk);
   files.Close(files.Create("temp.cab"));
-  EXPECT_TRUE(files.Rename("temp.cab", "kq.exe"));
+  EXPECT_TRUE(files.Replace("temp.cab", "kq.exe"));
   files.Close(files.Create("temp.cab"));
-  EXPECT_TRUE(files.Rename("temp.cab", "help.html"));
+  EXPECT_TRUE(files.Replace("temp.cab", "help.html"));
   EXPECT_EQ(FileOps::kNoFile, files.Create("locked.txt"));
-  EXPECT_FALSE(files.Rename("missing", "other.txt"));
+  EXPECT_FALSE(files.Replace("missing", "other.txt"));
   EXPECT_EQ((Names{"temp.cab", "kq.exe", "help.html"}), files.Written());
   EXPECT_EQ(1u, disk.files.count("kq.exe"));
 }

@@ -62,11 +62,6 @@ bool MemoryFileOps::Delete(const std::string& name) {
   return files.erase(name) > 0;
 }
 
-bool MemoryFileOps::Rename(const std::string& from, const std::string& to) {
-  if (failRenameTo.count(to) || files.count(to) || held.count(to)) return false;
-  return Moved(from, to);
-}
-
 bool MemoryFileOps::Replace(const std::string& from, const std::string& to) {
   replaceAttempts.push_back(to);
   if (failRenameTo.count(to) || held.count(to)) return false;

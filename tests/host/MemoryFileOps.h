@@ -44,7 +44,6 @@ class MemoryFileOps : public FileOps {
   void Close(int file) override;
   bool Flush(int file) override;
   bool Delete(const std::string& name) override;
-  bool Rename(const std::string& from, const std::string& to) override;
   bool Replace(const std::string& from, const std::string& to) override;
   long long Size(const std::string& name) override;
   std::vector<std::string> List(const std::string& folder) override;

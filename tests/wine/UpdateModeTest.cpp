@@ -34,9 +34,6 @@ class NoWaitFolder : public FileOps {
   void Close(int file) override { m_disk->Close(file); }
   bool Flush(int file) override { return m_disk->Flush(file); }
   bool Delete(const std::string& name) override { return m_disk->Delete(name); }
-  bool Rename(const std::string& from, const std::string& to) override {
-    return m_disk->Rename(from, to);
-  }
   bool Replace(const std::string& from, const std::string& to) override {
     return m_disk->Replace(from, to);
   }
