@@ -23,7 +23,7 @@ while IFS= read -r line; do
     "demo: setup.exe ended"*) end=$now ;;
   esac
 done < <(SETUP_SCREENSHOTS=$(windows_path "$work/shots") \
-  wine "$build/windows/tests/demo/DemoWalk.exe" "$(windows_path "$work/dist")" "$folder" \
+  wine "$windows/tests/demo/DemoWalk.exe" "$(windows_path "$work/dist")" "$folder" \
   2>"$work/walk.log")
 if [ -z "$start" ] || [ -z "$end" ]; then
   echo "bench: the installation did not run through" >&2

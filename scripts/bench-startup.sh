@@ -11,7 +11,7 @@ build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-9}
 # shellcheck source=scripts/bench-sample.sh
 source "$root/scripts/bench-sample.sh"
-bench=$build/windows/tests/demo/StartupBench.exe
+bench=$windows/tests/demo/StartupBench.exe
 
 args=("$(windows_path "$work/dist")" "$runs" "$(windows_path "$work/dist/setup.exe")")
 if [ -n "${BASELINE_SETUP:-}" ]; then
@@ -19,4 +19,4 @@ if [ -n "${BASELINE_SETUP:-}" ]; then
   args+=("$(windows_path "$work/dist/baseline.exe")")
 fi
 echo "$pieces pieces; baseline: ${BASELINE_SETUP:-none}"
-wine "$build/windows/tests/demo/StartupBench.exe" "${args[@]}"
+wine "$bench" "${args[@]}"

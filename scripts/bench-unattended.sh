@@ -18,7 +18,7 @@ printf '[Unattended]\r\nLicence=Accept\r\nConnection=LAN\r\nFolder=c:\\KQBENCH\r
   >"$dist/answers.ini"
 installed=$WINEPREFIX/drive_c/KQBENCH
 mkdir -p "$work/trivial"
-cp "$build/windows/tools/standins/kq.exe" "$work/trivial/"
+cp "$windows/tools/standins/kq.exe" "$work/trivial/"
 
 now() { date +%s.%N; }
 elapsed() { awk -v s="$1" -v e="$2" 'BEGIN { printf "%.3f", e - s }'; }

@@ -4,15 +4,20 @@
 # With a display (DISPLAY set) setup.exe opens there for you to click
 # through; without one it runs on a headless Xvfb, walked through every page
 # by tests/demo/DemoWalk, and the screenshots go to build/screenshots/.
+# It runs the 32-bit setup.exe, the one that ships, where this machine can
+# start it, else the 64-bit one (scripts/wine-flavour.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SETUP_BUILD_DIR:-$root/build}
 export SETUP_BUILD_DIR=$build
+# shellcheck source=scripts/wine-flavour.sh
+source "$root/scripts/wine-flavour.sh"
+windows=$(flavour_build "$wine_flavour")
 
 "$root/scripts/build.sh" >/dev/null
 dist="$build/demo/dist"
-"$root/scripts/make-distribution.sh" "$dist" "$build"
-echo "demo: sample distribution in $dist"
+"$root/scripts/make-distribution.sh" "$dist" "$windows" "$build/host"
+echo "demo: sample distribution in $dist, setup.exe from $windows ($wine_flavour)"
 
 # Wine shows the Linux root as drive Z:.
 windows_path() { echo "Z:$(tr / '\\' <<<"$1")"; }
@@ -22,8 +27,8 @@ if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then
   interactive=1
   export WINE_SESSION_DISPLAY=$DISPLAY
 fi
-env_file=$("$root/scripts/wine-session.sh" up "$build")
-trap '"$root/scripts/wine-session.sh" down "$build"' EXIT
+env_file=$("$root/scripts/wine-session.sh" up "$build" "$wine_flavour")
+trap '"$root/scripts/wine-session.sh" down "$build" "$wine_flavour"' EXIT
 set -a
 # shellcheck disable=SC1090
 source "$env_file"
@@ -40,7 +45,7 @@ else
   rm -rf "$folder_linux" "$build/screenshots"
   mkdir -p "$build/screenshots"
   SETUP_SCREENSHOTS=$(windows_path "$build/screenshots") \
-    wine "$build/windows/tests/demo/DemoWalk.exe" "$(windows_path "$dist")" "$folder"
+    wine "$windows/tests/demo/DemoWalk.exe" "$(windows_path "$dist")" "$folder"
   for shot in "$build"/screenshots/*.bmp; do convert "$shot" "${shot%.bmp}.png" && rm "$shot"; done
   echo "demo: screenshots in $build/screenshots/"
 fi

@@ -8,16 +8,19 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SETUP_BUILD_DIR:-$root/build}
 export SETUP_BUILD_DIR=$build
+# shellcheck source=scripts/wine-flavour.sh
+source "$root/scripts/wine-flavour.sh"
+windows=$(flavour_build "$wine_flavour")
 
 dist="$build/dpi/dist"
-"$root/scripts/make-distribution.sh" "$dist" "$build" >/dev/null
+"$root/scripts/make-distribution.sh" "$dist" "$windows" "$build/host" >/dev/null
 windows_path() { echo "Z:$(tr / '\\' <<<"$1")"; }
 mkdir -p "$root/docs/screenshots"
 
 xvfb_pid=
 session=
 finish() {
-  [ -z "$session" ] || "$root/scripts/wine-session.sh" down "$session"
+  [ -z "$session" ] || "$root/scripts/wine-session.sh" down "$session" "$wine_flavour"
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
 }
 trap finish EXIT
@@ -29,7 +32,7 @@ for dpi in 96 144 192; do
   Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   session="$build/dpi/session-$dpi"
-  env_file=$(WINE_SESSION_DISPLAY=$display "$root/scripts/wine-session.sh" up "$session")
+  env_file=$(WINE_SESSION_DISPLAY=$display "$root/scripts/wine-session.sh" up "$session" "$wine_flavour")
   set -a
   # shellcheck disable=SC1090
   source "$env_file"
@@ -45,11 +48,11 @@ for dpi in 96 144 192; do
   rm -rf "$shots" "$WINEPREFIX/drive_c/KQ DPI"
   mkdir -p "$shots"
   SETUP_SCREENSHOTS=$(windows_path "$shots") \
-    wine "$build/windows/tests/demo/DemoWalk.exe" "$(windows_path "$dist")" 'c:\KQ DPI' >/dev/null
+    wine "$windows/tests/demo/DemoWalk.exe" "$(windows_path "$dist")" 'c:\KQ DPI' >/dev/null
   convert "$shots/02-password.bmp" "$root/docs/screenshots/dpi-$dpi-password.png"
   convert "$shots/07-installing.bmp" "$root/docs/screenshots/dpi-$dpi-installing.png"
   echo "dpi-screenshots: $dpi DPI on a ${width}x${height} screen"
-  "$root/scripts/wine-session.sh" down "$session"
+  "$root/scripts/wine-session.sh" down "$session" "$wine_flavour"
   session=
   kill "$xvfb_pid" 2>/dev/null || true
   xvfb_pid=

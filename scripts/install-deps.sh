@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++-mingw-w64-i686 mingw-w64-tools
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb x11-utils imagemagick
   cmake ninja-build nasm googletest dpkg-dev clang libclang-rt-14-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs

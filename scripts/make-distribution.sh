@@ -2,20 +2,21 @@
 # Makes a sample distribution folder: setup.exe, the pieces of the packages
 # "kq" and "ch" cut by the project's packer from the sample product files,
 # uninst.exe beside setup.exe, and the picture files.
-#   make-distribution.sh OUT_DIR BUILD_DIR [EXTRA_KQ_BYTES]
-# BUILD_DIR holds the Windows build in windows/ and the host build in host/.
+#   make-distribution.sh OUT_DIR WINDOWS_BUILD HOST_BUILD [EXTRA_KQ_BYTES]
+# WINDOWS_BUILD is either flavour's build folder (build/windows for 32-bit
+# Windows, build/windows64 for 64-bit): both name their programs alike, so the
+# distributions look alike. HOST_BUILD's kqpack cuts the pieces.
 # EXTRA_KQ_BYTES adds a filler file "kqdata.bin" of that size to the "kq"
 # package, so that benchmarks can ask for many pieces.
 set -euo pipefail
-if [ $# -lt 2 ]; then
-  echo "usage: $0 OUT_DIR BUILD_DIR [EXTRA_KQ_BYTES]" >&2
+if [ $# -lt 3 ]; then
+  echo "usage: $0 OUT_DIR WINDOWS_BUILD HOST_BUILD [EXTRA_KQ_BYTES]" >&2
   exit 2
 fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$1
-build=$(cd "$2" && pwd)
-windows=$build/windows
-kqpack=$build/host/tools/kqpack
+windows=$(realpath -m "$2")
+kqpack=$(realpath -m "$3")/tools/kqpack
 for need in "$windows/setup.exe" "$windows/uninst/uninst.exe" "$kqpack" "$windows/tools/standins/kq.exe"; do
   [ -e "$need" ] || { echo "$0: $need is missing; build first" >&2; exit 1; }
 done
@@ -46,8 +47,8 @@ pack() {
   fi
 }
 kq_files=(kq.exe)
-if [ "${3:-0}" -gt 0 ]; then
-  head -c "$3" /dev/urandom >"$staging/kq/kqdata.bin"
+if [ "${4:-0}" -gt 0 ]; then
+  head -c "$4" /dev/urandom >"$staging/kq/kqdata.bin"
   kq_files+=(kqdata.bin)
 fi
 pack kq 1 "${kq_files[@]}"

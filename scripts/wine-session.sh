@@ -3,21 +3,64 @@
 # build tree (fonts linked in, virtual desktop on) and a persistent
 # wineserver detached from any caller's pipes, and where the user may mount,
 # a small tmpfs as drive S: for full-disk tests.
-#   wine-session.sh up BUILD_DIR     start it; prints the environment file
-#                                    (WINE_SESSION_DISPLAY=:N uses that display)
-#   wine-session.sh down BUILD_DIR   end it
-# Source BUILD_DIR/wine/session.env to use the session.
+#   wine-session.sh up BUILD_DIR [FLAVOUR]    start it; prints the environment
+#                                            file (WINE_SESSION_DISPLAY=:N uses
+#                                            that display)
+#   wine-session.sh down BUILD_DIR [FLAVOUR]  end it
+# FLAVOUR is win32 (BUILD_DIR/wine) or win64 (BUILD_DIR/wine64); without it,
+# the one scripts/wine-flavour.sh picks for this machine. Source the printed
+# file to use the session.
+# win64 runs Wine's 64-bit loader on a 64-bit prefix of its own, with small
+# wine, wine64, wine-stable and wineboot scripts first on PATH: Debian's
+# wrapper would pick the 32-bit loader whenever wine32 is installed, even on a
+# kernel that cannot start it.
 set -euo pipefail
-cmd=${1:?usage: wine-session.sh up|down BUILD_DIR}
-build=$(realpath -m "${2:?usage: wine-session.sh up|down BUILD_DIR}")
-dir="$build/wine"
+usage="usage: wine-session.sh up|down BUILD_DIR [win32|win64]"
+cmd=${1:?$usage}
+build=$(realpath -m "${2:?$usage}")
+flavour=${3:-}
+if [ -z "$flavour" ]; then
+  # shellcheck source=scripts/wine-flavour.sh
+  source "$(dirname "$0")/wine-flavour.sh"
+  flavour=$wine_flavour
+fi
+case $flavour in
+  win32) dir="$build/wine" ;;
+  win64) dir="$build/wine64" ;;
+  *) echo "$usage" >&2; exit 2 ;;
+esac
 env_file="$dir/session.env"
 mkdir -p "$dir"
 
 session_env() {
   # shellcheck disable=SC1090
   source "$env_file"
-  export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+  export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES PATH
+  [ -z "${WINELOADER:-}" ] || export WINELOADER WINEARCH
+}
+
+# The 64-bit loader behind the names that scripts and CTest call.
+write_wine64_commands() {
+  local bin="$dir/bin" loader=/usr/lib/wine/wine64
+  mkdir -p "$bin"
+  for name in wine wine64 wine-stable; do
+    printf '#!/bin/sh\nWINELOADER=%s exec %s "$@"\n' "$loader" "$loader" >"$bin/$name"
+  done
+  printf '#!/bin/sh\nexec "%s" wineboot.exe "$@"\n' "$bin/wine" >"$bin/wineboot"
+  chmod +x "$bin"/*
+}
+
+# Runs a set-up command; when it fails, shows what it said and what to do.
+run_or_explain() {
+  local what=$1 hint=$2 log="$dir/$1.log" status=0
+  shift 2
+  "$@" >"$log" 2>&1 </dev/null || status=$?
+  if [ "$status" != 0 ]; then
+    echo "wine-session: $what failed (exit $status): $*" >&2
+    sed 's/^/  | /' "$log" >&2
+    echo "wine-session: $hint" >&2
+    exit 1
+  fi
 }
 
 down() {
@@ -52,23 +95,38 @@ WINEPREFIX=$dir/prefix
 WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 ENV
+  if [ "$flavour" = win64 ]; then
+    write_wine64_commands
+    cat >>"$env_file" <<ENV
+PATH="$dir/bin:$PATH"
+WINELOADER=/usr/lib/wine/wine64
+WINEARCH=win64
+ENV
+  fi
   session_env
 
   if [ -z "${WINE_SESSION_DISPLAY:-}" ]; then
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
     echo $! >"$dir/xvfb.pid"
   fi
   for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "wine-session: Xvfb did not start" >&2; exit 1; }
+  if ! xdpyinfo -display "$display" >/dev/null 2>&1; then
+    echo "wine-session: the X display $display did not answer within 10 s" >&2
+    [ ! -s "$dir/xvfb.log" ] || sed 's/^/  | /' "$dir/xvfb.log" >&2
+    echo "wine-session: is xvfb installed (scripts/install-deps.sh)? Is $display taken by a stale lock in /tmp/.X*-lock?" >&2
+    exit 1
+  fi
 
   if [ ! -f "$WINEPREFIX/.ready-v2" ]; then
-    wineboot -i >/dev/null 2>&1 </dev/null
+    local hint="run scripts/install-deps.sh; if the loader cannot start, force the 64-bit road with SETUP_WINE64_ONLY=1"
+    run_or_explain wineboot "$hint" wineboot -i
     wineserver -w
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+    run_or_explain desktop "$hint" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+    run_or_explain desktop-size "$hint" \
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
     # Arial is not shipped with Wine; its metric twin stands in for it.
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
-      >/dev/null 2>&1 </dev/null
+    run_or_explain fonts "$hint" \
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f
     wineserver -w
     touch "$WINEPREFIX/.ready-v2"
   fi
@@ -86,12 +144,12 @@ ENV
   fi
   # Background processes must not inherit a test runner's pipes.
   (wineserver -p >/dev/null 2>&1 </dev/null &)
-  wine cmd /c exit 0 >/dev/null 2>&1 </dev/null
+  run_or_explain first-start "run scripts/install-deps.sh" wine cmd /c exit 0
   echo "$env_file"
 }
 
 case "$cmd" in
   up) up ;;
   down) down ;;
-  *) echo "usage: wine-session.sh up|down BUILD_DIR" >&2; exit 2 ;;
+  *) echo "$usage" >&2; exit 2 ;;
 esac

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The sample distribution's pictures have the size of the built-in page
 # bitmaps they stand in for.
-#   sample-pictures-test.sh BUILD_DIR
+#   sample-pictures-test.sh WINDOWS_BUILD HOST_BUILD
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$root/scripts/make-distribution.sh" "$out/dist" "$1" >/dev/null
+"$root/scripts/make-distribution.sh" "$out/dist" "$1" "$2" >/dev/null
 bitmap=$(identify -format '%wx%h' "$root/resources/bitmap139.bmp")
 status=0
 for picture in "$out"/dist/*.jpg; do
