@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/SetupConfig.h"
 #include "app/SetupDlg.h"
+#include "core/SetupConfig.h"
 #include "install/PackageCheck.h"
 #include "install/PackingMode.h"
 #include "install/UnattendedInstall.h"

@@ -1,7 +1,7 @@
 // The application object: start-up, configuration and the choice of mode.
 #pragma once
 
-#include "app/SetupState.h"
+#include "core/SetupState.h"
 #include "platform/WinApp.h"
 
 class CSetupApp : public CWinApp, public SetupState {

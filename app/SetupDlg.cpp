@@ -2,7 +2,7 @@
 
 #include "app/Background.h"
 #include "app/SetupApp.h"
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 #include "install/InstallDlg.h"
 #include "resources/resource.h"
 #include "wizard/Prop.h"

@@ -2,6 +2,7 @@
 find_package(JPEG REQUIRED)
 target_link_libraries(setup_core PUBLIC JPEG::JPEG)
 add_subdirectory(platform)
+add_subdirectory(core)
 add_subdirectory(app)
 add_subdirectory(wizard)
 add_subdirectory(install)

@@ -27,6 +27,7 @@ set(UI_SYSTEM_LIBRARIES
 target_link_libraries(setup_ui PUBLIC setup_core ${UI_SYSTEM_LIBRARIES})
 
 add_subdirectory(platform)
+add_subdirectory(core)
 add_subdirectory(app)
 add_subdirectory(wizard)
 add_subdirectory(install)

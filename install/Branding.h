@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/SetupState.h"
+#include "core/SetupState.h"
 #include "install/ReplaceText.h"
 
 class Branding {

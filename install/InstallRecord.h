@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "install/WorkFolderFiles.h"
+#include "core/WorkFolderFiles.h"
 #include "platform/FileOps.h"
 
 enum class RecordKind {

@@ -5,13 +5,13 @@
 #include <iterator>
 
 #include "app/SetupApp.h"
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
+#include "core/WorkFolderFiles.h"
 #include "install/JoinPackage.h"
 #include "install/PackageCheck.h"
 #include "install/ProgramGroup.h"
 #include "install/RecordingFileOps.h"
 #include "install/UninstallEntry.h"
-#include "install/WorkFolderFiles.h"
 #include "platform/Folders.h"
 #include "platform/Launch.h"
 #include "platform/Profile.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SetupState.h"
+#include "core/SetupState.h"
 #include "install/InstallRecord.h"
 #include "install/SettingsFile.h"
 #include "platform/Win32.h"

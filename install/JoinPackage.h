@@ -1,7 +1,7 @@
 // Joins a package's pieces into the files they carry.
 #pragma once
 
-#include "app/SetupState.h"
+#include "core/SetupState.h"
 #include "platform/FileOps.h"
 
 enum class JoinResult {

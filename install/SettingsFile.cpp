@@ -1,6 +1,6 @@
 #include "install/SettingsFile.h"
 
-#include "install/Scramble.h"
+#include "core/Scramble.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SetupState.h"
+#include "core/SetupState.h"
 
 // The wizard's answers that reach the settings file.
 struct InstallAnswers {

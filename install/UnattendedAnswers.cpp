@@ -1,6 +1,6 @@
 #include "install/UnattendedAnswers.h"
 
-#include "install/Scramble.h"
+#include "core/Scramble.h"
 #include "platform/DataRules.h"
 #include "platform/Text.h"
 #include "wizard/CameraRules.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 #include "install/SettingsFile.h"
 
 constexpr char kUnattendedSection[] = "Unattended";

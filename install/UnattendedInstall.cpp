@@ -1,7 +1,7 @@
 #include "install/UnattendedInstall.h"
 
 #include "app/SetupApp.h"
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "install/InstallLog.h"
 #include "install/InstallSteps.h"
 #include "install/PackageCheck.h"

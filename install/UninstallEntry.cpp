@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 #include "platform/Registry.h"
 #include "platform/SystemVersion.h"
 

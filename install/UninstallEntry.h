@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SetupState.h"
+#include "core/SetupState.h"
 
 struct UninstallRegistration {
   // "HKCU\..." or "HKLM\...".

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 #include "install/JoinPackage.h"
 #include "install/PieceFormat.h"
 #include "platform/Folders.h"

@@ -2,7 +2,7 @@
 // records the version of the "ch" package in the setup folder's kq.ini.
 #pragma once
 
-#include "app/SetupState.h"
+#include "core/SetupState.h"
 #include "platform/FileOps.h"
 
 // True when every package present was joined. Refuses at once, doing

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <sys/stat.h>
 
-#include "app/SetupState.h"
 #include "platform/Seam.h"
 #include "platform/Win32.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 #include "platform/CommandLine.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"

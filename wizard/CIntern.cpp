@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "install/Scramble.h"
+#include "core/Scramble.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "platform/Phonebook.h"

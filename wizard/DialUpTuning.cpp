@@ -5,9 +5,9 @@
 #include <cstring>
 #include <vector>
 
-#include "app/SetupConfig.h"
-#include "app/SetupState.h"
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
+#include "core/SetupConfig.h"
+#include "core/SetupState.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
 #include "wizard/RegistryBackup.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/SetupState.h"
-#include "install/WorkFolderFiles.h"
+#include "core/SetupState.h"
+#include "core/WorkFolderFiles.h"
 
 // The folder offered until the user chooses another.
 constexpr char kDefaultFolder[] = "c:\\kq";

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/SetupApp.h"
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "platform/DataExchange.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"

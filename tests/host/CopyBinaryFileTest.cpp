@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "tests/host/MemoryFileOps.h"
 
 namespace {

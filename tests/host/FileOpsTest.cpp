@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "install/JoinPackage.h"
 #include "install/PackageWriter.h"
 #include "platform/FileOps.h"

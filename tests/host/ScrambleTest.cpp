@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "install/Scramble.h"
-#include "install/ScrambleKey.h"
+#include "core/Scramble.h"
+#include "core/ScrambleKey.h"
 #include "tests/support/Unscramble.h"
 
 namespace {

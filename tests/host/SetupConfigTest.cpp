@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 #include "install/PackingMode.h"
 #include "platform/CommandLine.h"
 

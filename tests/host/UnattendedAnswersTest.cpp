@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "install/Scramble.h"
+#include "core/Scramble.h"
 #include "install/UnattendedAnswers.h"
 #include "tests/support/Answers.h"
 #include "wizard/FolderRules.h"

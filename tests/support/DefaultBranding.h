@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 
 inline void ApplyDefaultBranding(SetupState& state) {
   ReadBranding(state,

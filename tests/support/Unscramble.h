@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "install/ScrambleKey.h"
+#include "core/ScrambleKey.h"
 
 struct Decoded {
   // False when the text is not 80 alphabet characters or its checksum word

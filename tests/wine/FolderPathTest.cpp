@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "platform/Folders.h"
 #include "tests/support/InstallChecks.h"
 #include "wizard/FolderRules.h"

@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "app/SetupApp.h"
-#include "platform/WinApp.h"
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "install/InstallDlg.h"
 #include "install/InstallRecord.h"
 #include "install/PackageWriter.h"
 #include "platform/Folders.h"
 #include "platform/Win32.h"
+#include "platform/WinApp.h"
 #include "tests/driver/InProcess.h"
 #include "tests/driver/Process.h"
 #include "tests/support/DefaultBranding.h"

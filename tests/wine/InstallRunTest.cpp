@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "platform/Win32.h"
+#include "resources/dlg151-bonus.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
-#include "resources/dlg151-bonus.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
 #include "tests/support/StartMenu.h"
-#include "tests/support/WizardWalk.h"
 #include "tests/support/TcpRegistry.h"
+#include "tests/support/WizardWalk.h"
 
 namespace {
 

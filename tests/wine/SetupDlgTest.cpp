@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/SetupApp.h"
-#include "app/SetupConfig.h"
 #include "app/SetupDlg.h"
+#include "core/SetupConfig.h"
 #include "tests/driver/InProcess.h"
 #include "wizard/Prop.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/SetupApp.h"
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 #include "platform/Folders.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/SetupApp.h"
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "install/InstallDlg.h"
 #include "platform/Folders.h"
 #include "tests/driver/InProcess.h"

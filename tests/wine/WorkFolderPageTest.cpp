@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 #include "resources/dlg134-work-folder.h"
 #include "tests/wine/WizardRun.h"
 

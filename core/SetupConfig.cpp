@@ -1,4 +1,4 @@
-#include "app/SetupConfig.h"
+#include "core/SetupConfig.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 
 namespace {
 constexpr size_t kBlockSize = 4096;

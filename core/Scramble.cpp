@@ -1,8 +1,8 @@
-#include "install/Scramble.h"
+#include "core/Scramble.h"
 
 #include <cstring>
 
-#include "install/ScrambleKey.h"
+#include "core/ScrambleKey.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "install/FolderPath.h"
+#include "core/FolderPath.h"
 
 #include <cctype>
 #include <cstring>

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "core/SetupState.h"
 #include "SetupVersion.h"
-#include "app/SetupState.h"
 
 // The setup's own version, shown in the title as major.minor (1.64).
 constexpr int kVersionMajor = SETUP_VERSION_MAJOR;
