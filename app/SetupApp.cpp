@@ -4,10 +4,10 @@
 
 #include "app/SetupDlg.h"
 #include "core/SetupConfig.h"
-#include "install/PackageCheck.h"
-#include "install/PackingMode.h"
 #include "install/UnattendedInstall.h"
 #include "install/UpdateMode.h"
+#include "package/PackageCheck.h"
+#include "package/PackingMode.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "install/JoinPackage.h"
-#include "install/PackageWriter.h"
-#include "install/PieceFormat.h"
+#include "package/JoinPackage.h"
+#include "package/PackageWriter.h"
+#include "package/PieceFormat.h"
 #include "platform/FileOps.h"
 
 namespace {

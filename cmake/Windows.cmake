@@ -28,6 +28,7 @@ target_link_libraries(setup_ui PUBLIC setup_core ${UI_SYSTEM_LIBRARIES})
 
 add_subdirectory(platform)
 add_subdirectory(core)
+add_subdirectory(package)
 add_subdirectory(app)
 add_subdirectory(wizard)
 add_subdirectory(install)

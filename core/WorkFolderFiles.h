@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "install/PieceFormat.h"
+#include "package/PieceFormat.h"
 
 constexpr char kSettingsFileName[] = "kq.ini";
 constexpr char kSetupProgram[] = "setup.exe";

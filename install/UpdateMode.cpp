@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/SetupConfig.h"
-#include "install/JoinPackage.h"
-#include "install/PieceFormat.h"
+#include "package/JoinPackage.h"
+#include "package/PieceFormat.h"
 #include "platform/Folders.h"
 #include "platform/Profile.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "install/FilePattern.h"
-#include "install/PackageInspect.h"
-#include "install/PackageWriter.h"
+#include "package/FilePattern.h"
+#include "package/PackageInspect.h"
+#include "package/PackageWriter.h"
 #include "platform/FileOps.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "install/PackageCheck.h"
+#include "package/PackageCheck.h"
 #include "platform/FileOps.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"

@@ -10,9 +10,9 @@
 #include <cstring>
 #include <string>
 
-#include "install/JoinPackage.h"
-#include "install/PackageInspect.h"
-#include "install/PieceFormat.h"
+#include "package/JoinPackage.h"
+#include "package/PackageInspect.h"
+#include "package/PieceFormat.h"
 #include "tests/host/MemoryFileOps.h"
 
 namespace {

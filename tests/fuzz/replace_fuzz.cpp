@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "install/ReplaceText.h"
+#include "package/ReplaceText.h"
 
 namespace {
 

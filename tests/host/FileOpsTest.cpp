@@ -12,8 +12,8 @@
 #include <unistd.h>
 
 #include "core/FolderPath.h"
-#include "install/JoinPackage.h"
-#include "install/PackageWriter.h"
+#include "package/JoinPackage.h"
+#include "package/PackageWriter.h"
 #include "platform/FileOps.h"
 #include "tests/host/PieceBuilder.h"
 

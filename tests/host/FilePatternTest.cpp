@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "install/FilePattern.h"
+#include "package/FilePattern.h"
 #include "tests/host/MemoryFileOps.h"
 
 namespace {

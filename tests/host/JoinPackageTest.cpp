@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "install/JoinPackage.h"
+#include "package/JoinPackage.h"
 #include "tests/host/MemoryFileOps.h"
 #include "tests/host/PieceBuilder.h"
 

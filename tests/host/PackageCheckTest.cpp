@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "install/PackageCheck.h"
+#include "package/PackageCheck.h"
 #include "tests/host/MemoryFileOps.h"
 #include "tests/host/PieceBuilder.h"
 

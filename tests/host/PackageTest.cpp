@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "install/JoinPackage.h"
-#include "install/PackageInspect.h"
-#include "install/PackageWriter.h"
+#include "package/JoinPackage.h"
+#include "package/PackageInspect.h"
+#include "package/PackageWriter.h"
 #include "tests/host/MemoryFileOps.h"
 #include "tests/host/PieceBuilder.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "install/PieceFormat.h"
+#include "package/PieceFormat.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "install/ReplaceText.h"
+#include "package/ReplaceText.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/SetupConfig.h"
-#include "install/PackingMode.h"
+#include "package/PackingMode.h"
 #include "platform/CommandLine.h"
 
 namespace {

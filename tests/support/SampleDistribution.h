@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "install/PackageWriter.h"
+#include "package/PackageWriter.h"
 #include "platform/Win32.h"
 #include "tests/driver/Process.h"
 #include "tests/support/InstallChecks.h"
@@ -45,8 +45,7 @@ inline std::string MakeDistribution(const std::string& dist) {
   EXPECT_TRUE(PackPackage("ch", 160, ch, *FolderFileOps(source), *FolderFileOps(dist)).ok);
   RemoveTree(source);
   CopyFileA(ui::WindowsPath(SETUP_EXE_PATH).c_str(), (dist + "\\setup.exe").c_str(), FALSE);
-  CopyFileA(BuildFile("uninst\\uninst.exe").c_str(), (dist + "\\uninst.exe").c_str(),
-            FALSE);
+  CopyFileA(BuildFile("uninst\\uninst.exe").c_str(), (dist + "\\uninst.exe").c_str(), FALSE);
   const std::string photo = SourceRoot() + "\\tests\\pictures\\photo-168x224.jpg";
   for (const char* picture : {"KQSetup2.jpg", "KQAboutLogo.jpg"})
     CopyFileA(photo.c_str(), (dist + "\\" + picture).c_str(), FALSE);

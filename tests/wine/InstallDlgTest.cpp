@@ -16,7 +16,7 @@
 #include "core/FolderPath.h"
 #include "install/InstallDlg.h"
 #include "install/InstallRecord.h"
-#include "install/PackageWriter.h"
+#include "package/PackageWriter.h"
 #include "platform/Folders.h"
 #include "platform/Win32.h"
 #include "platform/WinApp.h"

@@ -9,8 +9,8 @@
 
 #include "app/SetupApp.h"
 #include "core/SetupConfig.h"
-#include "install/PackageWriter.h"
 #include "install/UpdateMode.h"
+#include "package/PackageWriter.h"
 #include "platform/Folders.h"
 #include "platform/Profile.h"
 #include "tests/driver/Process.h"

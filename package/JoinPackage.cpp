@@ -1,11 +1,11 @@
-#include "install/JoinPackage.h"
+#include "package/JoinPackage.h"
 
 #include <cstring>
 #include <string>
 #include <string_view>
 
-#include "install/Branding.h"
-#include "install/PieceFormat.h"
+#include "package/Branding.h"
+#include "package/PieceFormat.h"
 
 namespace {
 

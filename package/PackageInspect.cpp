@@ -1,11 +1,11 @@
-#include "install/PackageInspect.h"
+#include "package/PackageInspect.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
 
-#include "install/PieceFormat.h"
+#include "package/PieceFormat.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/SetupState.h"
-#include "install/ReplaceText.h"
+#include "package/ReplaceText.h"
 
 class Branding {
  public:

@@ -1,4 +1,4 @@
-#include "install/FilePattern.h"
+#include "package/FilePattern.h"
 
 #include <algorithm>
 

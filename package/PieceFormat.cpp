@@ -1,4 +1,4 @@
-#include "install/PieceFormat.h"
+#include "package/PieceFormat.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "install/PackingMode.h"
+#include "package/PackingMode.h"
 
 int KeepContinuation(const char*, const char*, int continuation) { return continuation; }
 

@@ -1,4 +1,4 @@
-#include "install/PackageWriter.h"
+#include "package/PackageWriter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,8 +6,8 @@
 #include <map>
 #include <string_view>
 
-#include "install/Branding.h"
-#include "install/PieceFormat.h"
+#include "package/Branding.h"
+#include "package/PieceFormat.h"
 
 namespace {
 

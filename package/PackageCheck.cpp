@@ -1,7 +1,7 @@
-#include "install/PackageCheck.h"
+#include "package/PackageCheck.h"
 
-#include "install/PackageInspect.h"
-#include "install/PieceFormat.h"
+#include "package/PackageInspect.h"
+#include "package/PieceFormat.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "install/Branding.h"
+#include "package/Branding.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "install/ReplaceText.h"
+#include "package/ReplaceText.h"
 
 #include <cstring>
 
