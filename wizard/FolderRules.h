@@ -4,10 +4,29 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/SetupState.h"
 #include "core/WorkFolderFiles.h"
+#include "package/PieceFormat.h"
+
+// "kq" or "ch", a piece number of up to ten digits, ".cab"; the staging
+// file's name is shorter.
+constexpr size_t kLongestPieceName = 2 + 10 + 4;
+
+// The longest name the installation writes into the working folder. It
+// decides how long the folder may be: every path into it must stay within
+// the 259 characters that the ANSI file functions take.
+constexpr size_t LongestWrittenName() {
+  // The product's files are named by the pieces' name fields.
+  size_t longest = kMaxNameLength > kLongestPieceName ? kMaxNameLength : kLongestPieceName;
+  for (std::string_view name : {kSettingsFileName, kSetupProgram, kUninstaller, kInstallRecordName})
+    if (name.size() > longest) longest = name.size();
+  for (std::string_view name : kPictureFiles)
+    if (name.size() > longest) longest = name.size();
+  return longest;
+}
 
 // The folder offered until the user chooses another.
 constexpr char kDefaultFolder[] = "c:\\kq";
