@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/SetupDlg.h"
+#include "core/RunningSetup.h"
 #include "core/SetupConfig.h"
 #include "install/UnattendedInstall.h"
 #include "install/UpdateMode.h"
@@ -14,7 +15,9 @@
 
 CSetupApp theApp;
 
-CSetupApp::CSetupApp() : SetupState() {}
+// The pages and the installation steps reach the state through core/, not
+// through this object.
+CSetupApp::CSetupApp() : SetupState() { SetRunningSetup(this); }
 
 BOOL CSetupApp::InitInstance() {
   Enable3dControls();

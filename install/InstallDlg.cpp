@@ -1,6 +1,6 @@
 #include "install/InstallDlg.h"
 
-#include "app/SetupApp.h"
+#include "core/RunningSetup.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "resources/dlg149-install.h"
@@ -44,7 +44,7 @@ BOOL CInstallDlg::OnInitDialog() {
   MoveWindow(m_hWnd, GetSystemMetrics(SM_CXSCREEN) - width - kEdgeGap,
              GetSystemMetrics(SM_CYSCREEN) - height - kEdgeGap, width, height, TRUE);
   // The wizard has finished: its pages hold the answers for the whole run.
-  const CProp& wizard = *theApp.m_pWizard;
+  const CProp& wizard = *RunningSetup().m_pWizard;
   SetAnswers(WizardAnswers(wizard), wizard.m_pageWorkFolder.m_strFolder);
   m_nStep = 0;
   m_nPieceCount = 0;

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <iterator>
 
-#include "app/SetupApp.h"
 #include "core/FolderPath.h"
+#include "core/RunningSetup.h"
 #include "core/WorkFolderFiles.h"
 #include "install/ProgramGroup.h"
 #include "install/RecordingFileOps.h"
@@ -29,7 +29,7 @@ constexpr int kLastStep = 30;
 std::string JoinOutcome(JoinResult result) {
   switch (result) {
     case JoinResult::kJoined:
-      return " joined, version " + std::to_string(theApp.m_nPackageVersion);
+      return " joined, version " + std::to_string(RunningSetup().m_nPackageVersion);
     case JoinResult::kNoData:
       return ": no data pieces";
     case JoinResult::kNoPackage:
@@ -130,7 +130,7 @@ void CInstallSteps::RunInstallStep() {
 bool CInstallSteps::PrepareWorkFolder() {
   // The distribution's folder comes from the program's path: a dialog of
   // the wizard may have left another folder current.
-  std::snprintf(m_szSetupDir, kTextSize, "%s", theApp.m_szSetupDir);
+  std::snprintf(m_szSetupDir, kTextSize, "%s", RunningSetup().m_szSetupDir);
   if (RealFileOps().SameFile(m_strFolder, m_szSetupDir)) {
     Note(StepText(0, kSetupFolderRefusal));
     RefuseRun(kSetupFolderRefusal);
@@ -138,7 +138,8 @@ bool CInstallSteps::PrepareWorkFolder() {
   }
   const std::string ini = WorkFolderPath(kSettingsFileName);
   m_bSettingsPathOk = ini.size() < static_cast<size_t>(kTextSize);
-  std::snprintf(theApp.m_szProductIni, kTextSize, "%s", m_bSettingsPathOk ? ini.c_str() : "");
+  std::snprintf(RunningSetup().m_szProductIni, kTextSize, "%s",
+                m_bSettingsPathOk ? ini.c_str() : "");
   m_nInstallDrive =
       HasDriveLetter(ini.c_str()) ? std::toupper(static_cast<unsigned char>(ini[0])) - 64 : 0;
   m_nSavedDrive = GetCurrentDrive();
@@ -160,8 +161,8 @@ bool CInstallSteps::PrepareWorkFolder() {
 void CInstallSteps::WriteSettings(int step) {
   if (!m_bSettingsPathOk) return;
   Record(RecordKind::File, kSettingsFileName);
-  for (const SettingWrite& write : SettingsOfStep(step, theApp, m_answers)) {
-    WriteProfileValue(write.section, write.key, write.value.c_str(), theApp.m_szProductIni);
+  for (const SettingWrite& write : SettingsOfStep(step, RunningSetup(), m_answers)) {
+    WriteProfileValue(write.section, write.key, write.value.c_str(), RunningSetup().m_szProductIni);
     Note(StepText(step, std::string("kq.ini ") + write.section + "/" + write.key + " written"));
   }
 }
@@ -223,7 +224,7 @@ void CInstallSteps::JoinPackages() {
   if (entered) {
     RecordingFileOps files(RealFileOps());
     for (const char* package : {"kq", "ch"}) {
-      const JoinResult result = JoinPackage(package, theApp, files);
+      const JoinResult result = JoinPackage(package, RunningSetup(), files);
       if (result == JoinResult::kFailed) m_failedJoins.push_back(package);
       Note(StepText(14, std::string("package ") + package + JoinOutcome(result)));
     }
@@ -242,10 +243,10 @@ void CInstallSteps::JoinPackages() {
 }
 
 void CInstallSteps::CreateGroup() {
-  const ProgramGroupMade made = CreateProgramGroup(theApp.m_szProductName, m_strFolder);
+  const ProgramGroupMade made = CreateProgramGroup(RunningSetup().m_szProductName, m_strFolder);
   if (made.byProgramManager) {
-    Record(RecordKind::Group, theApp.m_szProductName);
-    Note(StepText(15, std::string("program group ") + theApp.m_szProductName));
+    Record(RecordKind::Group, RunningSetup().m_szProductName);
+    Note(StepText(15, std::string("program group ") + RunningSetup().m_szProductName));
   } else if (!made.shortcutFolder.empty()) {
     Record(RecordKind::Folder, made.shortcutFolder);
     for (const std::string& shortcut : made.shortcuts) Record(RecordKind::Shortcut, shortcut);
@@ -256,7 +257,7 @@ void CInstallSteps::CreateGroup() {
 }
 
 void CInstallSteps::RegisterWithWindows() {
-  const UninstallRegistration registration = RegisterUninstallEntry(theApp, m_strFolder);
+  const UninstallRegistration registration = RegisterUninstallEntry(RunningSetup(), m_strFolder);
   for (const std::string& key : registration.createdKeys) Record(RecordKind::RegistryKey, key);
   if (registration.registered) Record(RecordKind::UninstallEntry, registration.entryKey);
   Note(StepText(kRegistrationStep, (registration.registered ? "registered as installed program: "

@@ -1,7 +1,7 @@
 #include "install/UnattendedInstall.h"
 
-#include "app/SetupApp.h"
 #include "core/FolderPath.h"
+#include "core/RunningSetup.h"
 #include "install/InstallLog.h"
 #include "install/InstallSteps.h"
 #include "install/UnattendedAnswers.h"
@@ -72,7 +72,7 @@ int RunUnattendedInstall(const std::string& answersFile) {
   // A relative name would make the profile functions look in the Windows
   // folder.
   const std::string file =
-      answersFile.empty() ? theApp.m_szSetupIni : FullPath(answersFile.c_str());
+      answersFile.empty() ? RunningSetup().m_szSetupIni : FullPath(answersFile.c_str());
   UnattendedAnswers answers;
   AnswerProblem problem;
   const bool accepted = ReadUnattendedAnswers(
@@ -89,7 +89,7 @@ int RunUnattendedInstall(const std::string& answersFile) {
   }
   // The working folder page refuses it too: the installation would
   // overwrite and then delete the distribution's pieces.
-  if (RealFileOps().SameFile(answers.m_strFolder, theApp.m_szSetupDir)) {
+  if (RealFileOps().SameFile(answers.m_strFolder, RunningSetup().m_szSetupDir)) {
     log.Line(std::string("answer Folder refused: ") + kSetupFolderRefusal);
     log.Line("nothing installed");
     return kUnattendedRefused;

@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "app/SetupApp.h"
+#include "core/RunningSetup.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemVersion.h"
 #include "resources/dlg151-bonus.h"
 #include "resources/resource.h"
-#include "wizard/PageFrame.h"
 #include "wizard/DialUpTuning.h"
+#include "wizard/PageFrame.h"
 #include "wizard/PagePicture.h"
 #include "wizard/Prop.h"
 
 namespace {
-const std::string& WorkFolder() { return theApp.m_pWizard->m_pageWorkFolder.m_strFolder; }
+const std::string& WorkFolder() { return RunningSetup().m_pWizard->m_pageWorkFolder.m_strFolder; }
 }  // namespace
 
 CBonus::CBonus() : CPropertyPage(IDD_BONUS) {}

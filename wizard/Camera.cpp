@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/SetupApp.h"
+#include "core/RunningSetup.h"
 #include "platform/CaptureDevices.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
@@ -180,7 +180,7 @@ void CCamera::OnDeviceChanged() {
   m_nDevice = static_cast<int>(m_cbDevices.SendMessage(CB_GETCURSEL));
   const CString device = DeviceText(m_nDevice);
   if (IsUnsupportedDevice(device))
-    AfxMessageBox(UnsupportedDeviceMessage(device, theApp.m_szProductName).c_str(), MB_OK);
+    AfxMessageBox(UnsupportedDeviceMessage(device, RunningSetup().m_szProductName).c_str(), MB_OK);
   ShowWdmButton(device);
 }
 

@@ -1,11 +1,11 @@
 #include "wizard/PageFrame.h"
 
-#include "app/SetupApp.h"
+#include "core/RunningSetup.h"
 #include "wizard/NotComplete.h"
 #include "wizard/Prop.h"
 
 void RequestWizardButtons(DWORD flags) {
-  PostMessageA(theApp.m_pWizard->GetSafeHwnd(), PSM_SETWIZBUTTONS, 0, flags);
+  PostMessageA(RunningSetup().m_pWizard->GetSafeHwnd(), PSM_SETWIZBUTTONS, 0, flags);
 }
 
 BOOL ConfirmExit() {

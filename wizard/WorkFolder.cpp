@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/SetupApp.h"
 #include "core/FolderPath.h"
+#include "core/RunningSetup.h"
 #include "platform/DataExchange.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
@@ -43,7 +43,7 @@ LRESULT CWorkFolder::OnWizardNext() {
     AfxMessageBox(FolderTooLongMessage().c_str());
     return -1;
   }
-  if (RealFileOps().SameFile(folder, theApp.m_szSetupDir)) {
+  if (RealFileOps().SameFile(folder, RunningSetup().m_szSetupDir)) {
     AfxMessageBox(kSetupFolderRefusal);
     return -1;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/SetupApp.h"
+#include "core/RunningSetup.h"
 #include "core/SetupConfig.h"
 #include "platform/Folders.h"
 
@@ -85,6 +86,12 @@ TEST_F(StartupConfig, KeysAndFlagsAsTheFileGivesThem) {
   EXPECT_TRUE(state.m_bServerMainPage);
   EXPECT_STREQ(state.m_szServerMainPage, "main.htm");
   EXPECT_FALSE(state.m_bServerMainPageM);
+}
+
+// The pages and the installation steps read and write the application
+// object's own state.
+TEST(RunningSetup, IsTheApplicationObjectsState) {
+  EXPECT_EQ(&RunningSetup(), static_cast<SetupState*>(&theApp));
 }
 
 }  // namespace
