@@ -15,7 +15,7 @@ add_library(jpeg STATIC IMPORTED)
 set_target_properties(jpeg PROPERTIES
   IMPORTED_LOCATION ${JPEG_PREFIX}/lib/libjpeg.a
   INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
-target_link_libraries(setup_core PUBLIC jpeg)
+target_link_libraries(setup_wizard PUBLIC jpeg)
 
 # Window code of every directory, linked into setup.exe and the GUI tests.
 # An object library: every window object, the application object among
@@ -24,14 +24,14 @@ add_library(setup_ui OBJECT)
 target_include_directories(setup_ui PUBLIC ${CMAKE_SOURCE_DIR})
 set(UI_SYSTEM_LIBRARIES
   comctl32 comdlg32 gdi32 user32 rasapi32 vfw32 advapi32 ole32 shell32 uuid kernel32)
-target_link_libraries(setup_ui PUBLIC setup_core ${UI_SYSTEM_LIBRARIES})
+target_link_libraries(setup_ui PUBLIC setup_install ${UI_SYSTEM_LIBRARIES})
 
 add_subdirectory(platform)
 add_subdirectory(core)
 add_subdirectory(package)
-add_subdirectory(app)
 add_subdirectory(wizard)
 add_subdirectory(install)
+add_subdirectory(app)
 add_subdirectory(resources)
 
 add_executable(setup WIN32 platform/WinMain.cpp $<TARGET_OBJECTS:setup_resources>
@@ -43,7 +43,7 @@ target_link_options(setup PRIVATE ${STATIC_LINK} -mwindows)
 # parts they use (the uninstaller has its own application object).
 add_library(setup_ui_library STATIC $<TARGET_OBJECTS:setup_ui>)
 target_include_directories(setup_ui_library PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(setup_ui_library PUBLIC setup_core ${UI_SYSTEM_LIBRARIES})
+target_link_libraries(setup_ui_library PUBLIC setup_install ${UI_SYSTEM_LIBRARIES})
 add_subdirectory(uninst)
 
 add_subdirectory(tools)
