@@ -5,19 +5,25 @@
 
 namespace {
 
-std::string FirstProblem(const char* prefix, FileOps& files) {
-  const PackageReport report = InspectPackage(prefix, files);
-  return report.ok() ? std::string() : report.problems.front().text;
+std::vector<PieceProblem> Problems(const char* prefix, FileOps& files) {
+  return InspectPackage(prefix, files).problems;
 }
 
 }  // namespace
 
 std::string CheckDistribution(FileOps& files) {
-  std::string problem = FirstProblem("kq", files);
+  std::vector<PieceProblem> problems = Problems("kq", files);
   // The help package is the one a distribution may leave out.
-  if (problem.empty() && files.Exists(PieceName("ch", 0))) problem = FirstProblem("ch", files);
-  if (problem.empty()) return problem;
-  return "The setup files are damaged and must be fetched again.\n\n" + problem + ".";
+  if (problems.empty() && files.Exists(PieceName("ch", 0))) problems = Problems("ch", files);
+  if (problems.empty()) return std::string();
+  const PieceProblem& first = problems.front();
+  // A piece that another program holds is there: fetching it again would
+  // not help, closing that program does.
+  if (first.unreadable) {
+    return "A setup file cannot be read.\n\n" + first.text +
+           ".\n\nClose any program that may be using it and start the setup again.";
+  }
+  return "The setup files are damaged and must be fetched again.\n\n" + first.text + ".";
 }
 
 std::string FailedJoinsMessage(const std::vector<std::string>& prefixes) {

@@ -24,8 +24,9 @@ class Inspection {
     int number = 1;
     for (; number < report_.count; ++number) {
       if (!CheckDataPiece(number)) {
-        Problem(number, "is missing; the header counts " + std::to_string(report_.count) +
-                            " pieces, so the join fails");
+        if (!Unreadable(number))
+          Problem(number, "is missing; the header counts " + std::to_string(report_.count) +
+                              " pieces, so the join fails");
         return report_;
       }
       if (progress) progress(number, report_.count);
@@ -38,8 +39,15 @@ class Inspection {
   }
 
  private:
-  void Problem(int number, const std::string& text) {
-    report_.problems.push_back({number, PieceName(prefix_, number) + " " + text});
+  void Problem(int number, const std::string& text, bool unreadable = false) {
+    report_.problems.push_back({number, PieceName(prefix_, number) + " " + text, unreadable});
+  }
+
+  // A piece that could not be opened but is there: true after naming it.
+  bool Unreadable(int number) {
+    if (!files_.Exists(PieceName(prefix_, number))) return false;
+    Problem(number, "is there but cannot be read; another program may be holding it open", true);
+    return true;
   }
 
   // Reads up to what the join reads; false when the piece cannot be opened.
@@ -54,19 +62,21 @@ class Inspection {
   bool ReadHeaderPiece() {
     uint8_t header[kHeaderReadSize] = {};
     if (ReadPiece(0, header, sizeof header) < 0) {
-      Problem(0, "(the header piece) cannot be read");
+      if (!Unreadable(0)) Problem(0, "(the header piece) is missing");
       return false;
     }
     const PackageHeader parsed = ReadHeader(header);
     report_.version = parsed.version;
     report_.count = parsed.count;
     if (!VersionFieldFits(header)) Problem(0, "holds a version of more than 3 digits");
+    // A header of zeros, as a broken download leaves it, fails both.
     if (parsed.version < 1) {
-      Problem(0, "holds version " + std::to_string(parsed.version) +
-                     "; a join reports it as a failure (0) or as a negative number");
+      Problem(0, "(the header piece) is damaged: its package version reads " +
+                     std::to_string(parsed.version) + " but must be 1 or more");
     }
     if (parsed.count < 1) {
-      Problem(0, "holds piece count " + std::to_string(parsed.count) + "; at least 1 is needed");
+      Problem(0, "(the header piece) is damaged: its piece count reads " +
+                     std::to_string(parsed.count) + " but must be 1 or more");
       return false;
     }
     return true;

@@ -21,6 +21,9 @@ struct PackedFile {
 struct PieceProblem {
   int piece;  // the piece number the problem is found in
   std::string text;
+  // The piece is there but could not be opened: nothing is wrong with the
+  // download, another program holds it.
+  bool unreadable = false;
 };
 
 struct PackageReport {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 int MemoryFileOps::OpenRead(const std::string& name) {
-  if (!files.count(name)) return kNoFile;
+  if (!files.count(name) || failOpen.count(name)) return kNoFile;
   open_[next_] = Open{name, 0};
   return next_++;
 }

@@ -16,6 +16,9 @@ class MemoryFileOps : public FileOps {
   // holds the file or the folder is read-only.
   std::set<std::string> failCreate;
   std::set<std::string> failRenameTo;
+  // Names that cannot be opened although they are there, as while another
+  // program holds them without sharing.
+  std::set<std::string> failOpen;
   // Names whose next so many deletes fail, as while another program holds them.
   std::map<std::string, int> failDelete;
   // Size at which every write fails, as on a full disk.
