@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -354,10 +355,33 @@ TEST_F(JoinPackageTest, TargetHeldOpenByAnotherProgramIsNeverLost) {
   }
 }
 
+// A target takes its name only once its data is on the disk: where the
+// flush fails, the old file stays, and so do the pieces for a later try.
 TEST_F(JoinPackageTest, EveryTargetIsFlushedBeforeItTakesItsName) {
-  AddPackage(files, "kq", "7", {{"a.txt", "new a"}, {"b.txt", "new b"}, {"b.txt", " more"}});
-  EXPECT_EQ(7, Join());
-  EXPECT_EQ((FileMap{{"a.txt", "new a"}, {"b.txt", "new b more"}}), files.files);
+  const struct {
+    const char* what;
+    std::set<int> failFlush;
+    FileMap placed;  // the targets and the staging file afterwards
+  } cases[] = {
+      {"every flush works", {}, {{"a.txt", "new a"}, {"b.txt", "new b more"}}},
+      {"the first target's flush fails",
+       {0},
+       {{"a.txt", "old a"}, {"b.txt", "old b"}, {"temp.cab", "new a"}}},
+      {"the last target's flush fails",
+       {1},
+       {{"a.txt", "new a"}, {"b.txt", "old b"}, {"temp.cab", "new b more"}}},
+  };
+  for (const auto& c : cases) {
+    files = MemoryFileOps();
+    AddPackage(files, "kq", "7", {{"a.txt", "new a"}, {"b.txt", "new b"}, {"b.txt", " more"}});
+    FileMap expected = c.failFlush.empty() ? FileMap() : files.files;
+    files.files["a.txt"] = "old a";
+    files.files["b.txt"] = "old b";
+    files.failFlush = c.failFlush;
+    EXPECT_EQ(c.failFlush.empty() ? 7 : 0, Join()) << c.what;
+    for (const auto& file : c.placed) expected[file.first] = file.second;
+    EXPECT_EQ(expected, files.files) << c.what;
+  }
 }
 
 TEST_F(JoinPackageTest, EarlierTargetGetsTheSameRetries) {

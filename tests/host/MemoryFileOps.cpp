@@ -41,7 +41,7 @@ void MemoryFileOps::Close(int file) { open_.erase(file); }
 
 bool MemoryFileOps::Flush(int file) {
   auto handle = open_.find(file);
-  if (handle == open_.end()) return false;
+  if (handle == open_.end() || failFlush.count(flushes_++)) return false;
   unflushed_.erase(handle->second.name);
   return true;
 }

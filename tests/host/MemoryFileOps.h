@@ -19,6 +19,9 @@ class MemoryFileOps : public FileOps {
   // Names that cannot be opened although they are there, as while another
   // program holds them without sharing.
   std::set<std::string> failOpen;
+  // The flushes, counted from 0, that fail, as on a disk that reports a
+  // write error only when the data must reach it.
+  std::set<int> failFlush;
   // Names whose next so many deletes fail, as while another program holds them.
   std::map<std::string, int> failDelete;
   // Size at which every write fails, as on a full disk.
@@ -72,4 +75,5 @@ class MemoryFileOps : public FileOps {
   std::set<std::string> unflushed_;
   std::map<int, Open> open_;
   int next_ = 3;
+  int flushes_ = 0;
 };
