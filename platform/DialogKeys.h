@@ -7,5 +7,6 @@
 
 // Leaves Tab, Enter and Escape to the dialog, as a single-line field does;
 // the field keeps the arrow and page keys, so a read-only text still
-// scrolls.
+// scrolls. Tab into the field keeps its view and caret where they were and
+// selects nothing.
 void LeaveDialogKeysToDialog(HWND field);
