@@ -59,10 +59,6 @@ int PressCode(WizardButton button) {
   return PSBTN_CANCEL;
 }
 
-// Input arrives through the system's queue, not as a message the driver
-// could wait for; this is ample under Wine.
-constexpr int kInputSettleMs = 60;
-
 void SendInputs(std::vector<INPUT>& inputs) {
   if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
     throw Failure("SendInput refused the input");
@@ -81,11 +77,6 @@ void SendChord(std::initializer_list<WORD> chord) {
   for (WORD key : chord) inputs.push_back(KeyInput(key, false));
   for (auto key = chord.end(); key != chord.begin();) inputs.push_back(KeyInput(*--key, true));
   SendInputs(inputs);
-}
-
-void SettleInput() {
-  Sleep(kInputSettleMs);
-  if (HWND foreground = GetForegroundWindow()) Driver::Sync(foreground);
 }
 
 const char* ButtonName(WizardButton button) {
@@ -284,8 +275,9 @@ void Driver::Answer(const MessageBoxView& box, int buttonId) const {
 }
 
 void Driver::Keys(std::initializer_list<WORD> chord) const {
+  HWND target = GetForegroundWindow();
   SendChord(chord);
-  SettleInput();
+  WaitInputTaken(target);
 }
 
 void Driver::TypeKeys(const std::string& text) const {
@@ -299,8 +291,9 @@ void Driver::TypeKeys(const std::string& text) const {
       inputs.push_back(input);
     }
   }
+  HWND target = GetForegroundWindow();
   SendInputs(inputs);
-  SettleInput();
+  WaitInputTaken(target);
 }
 
 void Driver::ClickAt(HWND window) const {
@@ -318,8 +311,9 @@ void Driver::ClickAt(POINT point) const {
   inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  HWND target = WindowFromPoint(point);
   SendInputs(inputs);
-  SettleInput();
+  WaitInputTaken(target);
 }
 
 HWND Driver::Focus(HWND window) {
@@ -327,6 +321,18 @@ HWND Driver::Focus(HWND window) {
   info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
   return info.hwndFocus;
+}
+
+void Driver::WaitInputTaken(HWND window) {
+  HWND top = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  if (!top || !IsWindowVisible(top)) return;
+  RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE);
+  const auto taken = [&] {
+    return !IsWindow(top) || !IsWindowVisible(top) || !GetUpdateRect(top, nullptr, FALSE);
+  };
+  if (!WaitFor(taken, kTimeoutMs))
+    throw Failure("the input to \"" + Text(top) + "\" not taken within " +
+                  std::to_string(kTimeoutMs) + " ms");
 }
 
 void Driver::Sync(HWND window) {

@@ -79,8 +79,9 @@ class Driver {
 
   // Real input, as a user's hands give it (SendInput): keys go to the focus
   // of the active window, a click to the window under the pointer, and a
-  // disabled window ignores both. Each returns once the input has had time
-  // to arrive and the foreground window is idle again.
+  // disabled window ignores both. Each returns once the thread the input
+  // went to has taken it from its queue (WaitInputTaken); what the input
+  // then changes is waited for with WaitUntil.
   // Presses the keys in order and lets them go in reverse: {VK_MENU, 'B'}.
   void Keys(std::initializer_list<WORD> chord) const;
   // Types characters as the keyboard layout would deliver them.
@@ -98,6 +99,12 @@ class Driver {
     if (!WaitFor(condition, timeoutMs))
       throw Failure(what + " not seen within " + std::to_string(timeoutMs) + " ms");
   }
+
+  // Waits until the thread of `window` has taken from its queue every input
+  // that reached it before the call. Input outranks painting there: once the
+  // window, made to need painting now, has been painted, the thread has
+  // dispatched that input, or the window is gone.
+  static void WaitInputTaken(HWND window);
 
   // Waits until the window's thread is back in its message loop after the
   // messages posted to it so far (sent messages overtake posted ones, so one
