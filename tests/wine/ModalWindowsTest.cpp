@@ -4,9 +4,12 @@
 // windows below it are disabled, and a user's click on them changes nothing.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 
+#include "resources/dlg134-work-folder.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
 #include "tests/support/InstallChecks.h"
@@ -23,26 +26,49 @@ constexpr char kWorkFolder[] = "c:\\Modal Walk";
 // A point of the main window's blue background that no dialog covers.
 POINT MainWindowCorner() { return {GetSystemMetrics(SM_CXSCREEN) - 10, 10}; }
 
-// `upper` blocks `below`: `below` is disabled, and the user's click at
-// `where` leaves `upper` in front and `state` unchanged.
-void ExpectBlocked(const Driver& user, HWND upper, HWND below, POINT where,
-                   const std::function<std::string()>& state) {
-  EXPECT_FALSE(IsWindowEnabled(below))
-      << "\"" << Driver::Text(below) << "\" under \"" << Driver::Text(upper) << "\"";
-  const std::string before = state();
-  user.ClickAt(where);
-  EXPECT_EQ(GetForegroundWindow(), upper) << "\"" << Driver::Text(upper) << "\" stays in front";
-  EXPECT_EQ(state(), before) << "a click under \"" << Driver::Text(upper) << "\"";
-}
-
 POINT Centre(HWND window) {
   RECT area;
   GetWindowRect(window, &area);
   return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
-// The sheet over the main window: what the user can change there is the
-// page shown.
+std::string Named(HWND window) { return "\"" + Driver::Text(window) + "\""; }
+
+// The window in front, which a click on an enabled window would change.
+std::string InFront() { return Named(GetForegroundWindow()); }
+
+// `upper` blocks `below`: `below` is disabled, and the user's click at
+// `where`, a point of `below` that `upper` leaves uncovered, leaves `upper`
+// in front and `state` as it was.
+void ExpectBlocked(const Driver& user, HWND upper, HWND below, POINT where,
+                   const std::function<std::string()>& state) {
+  EXPECT_FALSE(IsWindowEnabled(below)) << Named(below) << " under " << Named(upper);
+  ASSERT_EQ(GetAncestor(WindowFromPoint(where), GA_ROOT), below)
+      << "the click at (" << where.x << "," << where.y << ") meant for " << Named(below)
+      << " lands on " << Named(WindowFromPoint(where));
+  const std::string before = state();
+  // Returns once setup's thread has taken the click from its queue.
+  user.ClickAt(where);
+  EXPECT_EQ(GetForegroundWindow(), upper) << Named(upper) << " stays in front";
+  EXPECT_EQ(state(), before) << "a click under " << Named(upper);
+}
+
+// A point of `below`'s client area that no other window covers, searched
+// from its bottom edge up.
+POINT UncoveredPoint(HWND below) {
+  RECT client;
+  GetClientRect(below, &client);
+  for (int y = client.bottom - 2; y >= client.top; y -= 4) {
+    for (int x = client.left + 2; x < client.right; x += 8) {
+      POINT point = {x, y};
+      ClientToScreen(below, &point);
+      if (GetAncestor(WindowFromPoint(point), GA_ROOT) == below) return point;
+    }
+  }
+  throw ui::Failure(Named(below) + " is covered everywhere");
+}
+
+// The sheet over the main window.
 struct Wizard {
   const Driver& user;
   HWND main;
@@ -52,54 +78,47 @@ struct Wizard {
   POINT Button(WizardButton button) const {
     return Centre(Driver::WizardButtonWindow(sheet, button));
   }
-  // The Back button of the wizard under `upper` does nothing, and neither
-  // does the main window.
+  // The wizard under `upper` takes no click, nor does the main window. The
+  // probe is the Back button, which would show the page before, where
+  // `upper` leaves it uncovered; else a part of the sheet that `upper`
+  // leaves uncovered, which would bring the sheet to the front.
   void ExpectBlockedBy(HWND upper) const {
-    ExpectBlocked(user, upper, sheet, Button(WizardButton::Back), [&] { return PageShown(); });
+    const POINT back = Button(WizardButton::Back);
+    if (GetAncestor(WindowFromPoint(back), GA_ROOT) == sheet)
+      ExpectBlocked(user, upper, sheet, back, [&] { return PageShown(); });
+    else
+      ExpectBlocked(user, upper, sheet, UncoveredPoint(sheet), InFront);
     EXPECT_FALSE(IsWindowEnabled(main));
   }
 };
 
-// From the licence to the working folder page, the passwords mistyped once
-// and the camera page's messages met on the way; `probe` is called with
-// each modal window over the sheet.
-HWND WalkToWorkFolder(const Wizard& wizard, const std::function<void(HWND upper)>& probe) {
-  const Driver& user = wizard.user;
-  HWND sheet = wizard.sheet;
-  WaitAgreementButtons(user, sheet);
-  user.Press(sheet, WizardButton::Next);
+// A window of another program, put in front by a user's click, on a thread
+// of its own.
+class OtherProgram {
+ public:
+  OtherProgram() {
+    m_thread = std::thread([this] {
+      m_window = CreateWindowExA(WS_EX_TOPMOST, "Static", "Another program",
+                                 WS_POPUP | WS_VISIBLE | WS_BORDER, 20, 20, 200, 100, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+      m_ready = true;
+      MSG msg;
+      while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    });
+    ui::Driver().WaitUntil([&] { return m_ready.load(); }, "the other program's window");
+  }
+  ~OtherProgram() {
+    PostThreadMessageA(GetWindowThreadProcessId(m_window, nullptr), WM_QUIT, 0, 0);
+    m_thread.join();
+    DestroyWindow(m_window);
+  }
+  HWND Window() const { return m_window; }
 
-  HWND page = ShownPage(user, sheet, "Step2--User Password");
-  const std::vector<HWND> fields = Driver::ControlsOfClass(page, "Edit");
-  SetWindowTextA(fields.at(0), "ONE");
-  SetWindowTextA(fields.at(1), "TWO");
-  user.Press(sheet, WizardButton::Next);
-  HWND mismatch = user.WaitWindow("Passwords do not match");
-  probe(mismatch);
-  user.Click(mismatch, IDOK);
-  user.WaitGone(mismatch);
-  SetWindowTextA(fields.at(1), "ONE");
-  user.Press(sheet, WizardButton::Next);
-
-  ShownPage(user, sheet, "Step3--Internet connection");
-  user.Press(sheet, WizardButton::Next);
-
-  page = ShownPage(user, sheet, "Step4--Camera settings");
-  user.Press(sheet, WizardButton::Next);
-  ui::MessageBoxView box = user.WaitMessageBox();
-  EXPECT_EQ(box.text, "Please test your camera/video capture device connection first.");
-  probe(box.window);
-  user.Answer(box, IDOK);
-  // Wine has no capture device: the test fails, then Next asks.
-  user.ClickText(page, "Test connection");
-  user.Answer(user.WaitMessageBox(), IDOK);
-  user.Press(sheet, WizardButton::Next);
-  user.Answer(user.WaitMessageBox(), IDYES);
-
-  page = ShownPage(user, sheet, "Step 5--Working folder");
-  SetWindowTextA(Driver::ControlsOfClass(page, "Edit").at(0), kWorkFolder);
-  return page;
-}
+ private:
+  std::thread m_thread;
+  std::atomic<bool> m_ready{false};
+  HWND m_window = nullptr;
+};
 
 class ModalWindows : public ::testing::Test {
  protected:
@@ -115,9 +134,11 @@ TEST_F(ModalWindows, EachWindowBlocksTheWindowsBelowItUntilTheInstallationEnds) 
   HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
   const Wizard wizard{user, user.WaitWindow("", "#32770"), sheet};
   EXPECT_EQ(GetWindow(sheet, GW_OWNER), wizard.main) << "the sheet's owner";
-  ExpectBlocked(user, sheet, wizard.main, MainWindowCorner(), [] { return std::string(); });
+  ExpectBlocked(user, sheet, wizard.main, MainWindowCorner(), InFront);
 
-  HWND page = WalkToWorkFolder(wizard, [&](HWND upper) { wizard.ExpectBlockedBy(upper); });
+  HWND page =
+      WalkToWorkFolder(user, sheet, "ONE", [&](HWND upper) { wizard.ExpectBlockedBy(upper); });
+  SetWindowTextA(Driver::Control(page, IDC_FOLDER), kWorkFolder);
 
   user.Press(sheet, WizardButton::Cancel);
   HWND question = user.WaitWindow("Setup");
@@ -139,10 +160,35 @@ TEST_F(ModalWindows, EachWindowBlocksTheWindowsBelowItUntilTheInstallationEnds) 
   ShownPage(user, sheet, "Bonus Package");
   user.Press(sheet, WizardButton::Finish);
   HWND installing = user.WaitWindow("Installing", "#32770", 10000);
-  ExpectBlocked(user, installing, wizard.main, MainWindowCorner(), [] { return std::string(); });
+  ExpectBlocked(user, installing, wizard.main, MainWindowCorner(), InFront);
   EXPECT_EQ(setup.WaitExit(120000), 0u);
   EXPECT_NE(ReadWholeFile(std::string(kWorkFolder) + "\\kq.exe"), "") << "installed";
   CloseGroupBrowser("Quelmar Ovistra");
+}
+
+// Another program is in front when the wizard has something to say: the
+// message is still the wizard's, over it and blocking it, not a window
+// that slips behind it.
+TEST_F(ModalWindows, AMessageWhileAnotherProgramIsInFrontBlocksTheWizard) {
+  ui::Process setup("\"" + m_dist + "\\setup.exe\"", m_dist);
+  const Driver user(setup.Id());
+  HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
+  HWND page = WalkToWorkFolder(user, sheet, "ONE");
+  SetWindowTextA(Driver::Control(page, IDC_FOLDER), m_dist.c_str());
+
+  const OtherProgram other;
+  user.ClickAt(other.Window());
+  user.WaitUntil([&] { return GetForegroundWindow() == other.Window(); },
+                 "the other program in front");
+  user.Press(sheet, WizardButton::Next);
+  const ui::MessageBoxView refusal = user.WaitMessageBox();
+  EXPECT_EQ(GetWindow(refusal.window, GW_OWNER), sheet) << "the message's owner";
+  EXPECT_FALSE(IsWindowEnabled(sheet)) << "the wizard under the message";
+  user.Answer(refusal, IDOK);
+  user.WaitUntil([&] { return IsWindowEnabled(sheet); }, "the wizard enabled again");
+  user.Press(sheet, WizardButton::Cancel);
+  user.Click(user.WaitWindow("Setup"), IDCANCEL);
+  EXPECT_EQ(setup.WaitExit(10000), 0u);
 }
 
 // Once a user got an installation after answering "Exit": the wizard behind
@@ -152,7 +198,7 @@ TEST_F(ModalWindows, ExitInstallsNothingWhateverWasClickedBehindTheQuestion) {
   const Driver user(setup.Id());
   HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
   const Wizard wizard{user, user.WaitWindow("", "#32770"), sheet};
-  WalkToWorkFolder(wizard, [](HWND) {});
+  WalkToWorkFolder(user, sheet, "ONE");
 
   user.Press(sheet, WizardButton::Cancel);
   HWND question = user.WaitWindow("Setup");
