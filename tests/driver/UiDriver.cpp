@@ -9,9 +9,6 @@
 namespace ui {
 namespace {
 
-// The static that carries a message box's text.
-constexpr int kMessageTextId = 0xFFFF;
-
 std::string ClassOf(HWND window) {
   char name[64] = {};
   GetClassNameA(window, name, sizeof name);

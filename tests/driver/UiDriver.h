@@ -22,6 +22,9 @@ constexpr int kPollMs = 20;
 // Wizard buttons, as PSM_PRESSBUTTON and the sheet's child ids know them.
 enum class WizardButton { Back, Next, Finish, Cancel };
 
+// The static that carries a message box's text.
+constexpr int kMessageTextId = 0xFFFF;
+
 struct MessageBoxView {
   HWND window;
   std::string title;

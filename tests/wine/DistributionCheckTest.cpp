@@ -73,6 +73,9 @@ TEST_F(DistributionCheckTest, DamagedDistributionIsRefusedWithOneMessageAndNothi
       {"a header count one too high",
        [](const std::string& dist) { WriteWholeFile(dist + "\\ch0.cab", HeaderPiece("5", "4")); },
        "ch3.cab is missing; the header counts 4 pieces"},
+      {"a header of zeros, as a broken download leaves it",
+       [](const std::string& dist) { WriteWholeFile(dist + "\\kq0.cab", std::string(100, '\0')); },
+       "kq0.cab (the header piece) is damaged: its package version reads 0"},
       {"a hostile name",
        [](const std::string& dist) {
          WriteWholeFile(dist + "\\ch1.cab", DataPiece("..\\..\\evil.html", "<p>", "5"));
@@ -103,14 +106,24 @@ TEST_F(DistributionCheckTest, DamagedDistributionIsRefusedWithOneMessageAndNothi
   }
 }
 
+void ExpectNoMessageBox(const Driver& user) {
+  for (HWND window : user.TopWindows()) {
+    HWND text = GetDlgItem(window, ui::kMessageTextId);
+    EXPECT_EQ(nullptr, text) << "a message box \"" << Driver::Text(window)
+                             << "\": " << (text ? Driver::Text(text) : "");
+  }
+}
+
 TEST_F(DistributionCheckTest, WholeDistributionStartsTheWizardWithoutAMessage) {
   MakeDistribution();
   const Content before = FolderContent(m_dist);
   ui::Process setup("\"" + m_dist + "\\setup.exe\"", m_dist);
   const Driver user(setup.Id());
+  // The check's message would be the first window, before any of the setup.
+  user.WaitUntil([&] { return !user.TopWindows().empty(); }, "a window of setup.exe", 15000);
+  ExpectNoMessageBox(user);
   HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
-  for (HWND window : user.TopWindows())
-    EXPECT_EQ(std::string::npos, Driver::Text(window).find("damaged")) << Driver::Text(window);
+  ExpectNoMessageBox(user);
   user.Press(sheet, ui::WizardButton::Cancel);
   EXPECT_EQ(0u, setup.WaitExit(10000));
   EXPECT_EQ(before, FolderContent(m_dist));
