@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "package/PackageWriter.h"
+#include "platform/Folders.h"
 #include "platform/Win32.h"
 #include "tests/driver/Process.h"
 #include "tests/support/InstallChecks.h"
@@ -54,7 +55,5 @@ inline std::string MakeDistribution(const std::string& dist) {
 
 // A distribution folder named `name` in the test's current folder.
 inline std::string MakeDistributionHere(const std::string& name) {
-  char home[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, home);
-  return MakeDistribution(std::string(home) + "\\" + name);
+  return MakeDistribution(GetCurrentFolder() + "\\" + name);
 }

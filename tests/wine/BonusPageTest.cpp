@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Folders.h"
 #include "resources/dlg151-bonus.h"
 #include "tests/fakes/FakeSystemVersion.h"
 #include "tests/support/TcpRegistry.h"
@@ -21,12 +22,6 @@ using ui::WizardButton;
 
 const std::string kTitle = "Bonus Package";
 constexpr UINT kBonusPage = 5;
-std::string CurrentFolder() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, folder);
-  return folder;
-}
-
 void WriteFileText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
@@ -75,7 +70,7 @@ class BonusPage : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!m_registry.Usable()) GTEST_SKIP() << "the prefix has adapter keys of its own";
-    m_folder = CurrentFolder() + "\\work" + std::to_string(++s_runs) + "\\deep";
+    m_folder = GetCurrentFolder() + "\\work" + std::to_string(++s_runs) + "\\deep";
     m_wizard.m_pageWorkFolder.m_strFolder = m_folder;
   }
   void TearDown() override {
@@ -146,7 +141,7 @@ TEST_F(BonusPage, TheWorkingFolderIsCreatedWithUpperCaseNames) {
     wizard_run::CancelAndExit(user, sheet);
   });
   WIN32_FIND_DATAA found = {};
-  HANDLE search = FindFirstFileA((CurrentFolder() + "\\*").c_str(), &found);
+  HANDLE search = FindFirstFileA((GetCurrentFolder() + "\\*").c_str(), &found);
   std::vector<std::string> names;
   for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
     names.push_back(found.cFileName);
@@ -282,7 +277,7 @@ TEST_F(BonusPage, OptimizeWithoutAWritableSettingsFileChangesNothing) {
   m_registry.AddAdapter(0, "1500");
   const auto before = TcpRegistry::Snapshot();
   // A file where the working folder would have to be made.
-  const std::string blocker = CurrentFolder() + "\\blocker" + std::to_string(s_runs);
+  const std::string blocker = GetCurrentFolder() + "\\blocker" + std::to_string(s_runs);
   WriteFileText(blocker, "not a folder");
   m_wizard.m_pageWorkFolder.m_strFolder = blocker + "\\kq";
   Run([&](const Driver& user, HWND sheet, HWND page) {
@@ -330,7 +325,7 @@ TEST(BonusPageOnNt, RefusesWithAMessageAndChangesNothing) {
   if (!registry.Usable()) GTEST_SKIP() << "the prefix has adapter keys of its own";
   registry.AddAdapter(0, "1500");
   const auto before = TcpRegistry::Snapshot();
-  const std::string folder = CurrentFolder() + "\\nt";
+  const std::string folder = GetCurrentFolder() + "\\nt";
   for (bool fake : {false, true}) {
     FakeSystemVersion nt(VER_PLATFORM_WIN32_NT);
     if (!fake) SetSystemVersionForTesting(nullptr);

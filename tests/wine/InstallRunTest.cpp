@@ -5,22 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/FolderPath.h"
+#include "platform/Folders.h"
 #include "platform/Win32.h"
 #include "resources/dlg151-bonus.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
+#include "tests/support/FolderSnapshot.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
+#include "tests/support/Spellings.h"
 #include "tests/support/StartMenu.h"
 #include "tests/support/TcpRegistry.h"
+#include "tests/support/WindowsVersion.h"
 #include "tests/support/WizardWalk.h"
 
 namespace {
@@ -28,41 +30,11 @@ namespace {
 using ui::Driver;
 using ui::WizardButton;
 
-// Answers every message box that comes within a short while with `button`.
-void AnswerMessages(const Driver& user, int button) {
-  for (;;) {
-    try {
-      user.Answer(user.WaitMessageBox(1000), button);
-    } catch (const ui::Failure&) {
-      return;
-    }
-  }
-}
-
-// Starts at the licence and walks the wizard to the working folder page,
-// answering as a user: password "OVISTRA", the Internet page as offered,
-// the camera test without a device. Returns the sheet.
+// Starts at the licence and walks the wizard to the working folder page
+// with the password "OVISTRA". Returns the sheet.
 HWND WalkToWorkFolderPage(const Driver& user) {
   HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
-  WaitAgreementButtons(user, sheet);
-  user.Press(sheet, WizardButton::Next);
-
-  HWND page = ShownPage(user, sheet, "Step2--User Password");
-  for (HWND field : Driver::ControlsOfClass(page, "Edit")) SetWindowTextA(field, "OVISTRA");
-  user.Press(sheet, WizardButton::Next);
-  AnswerMessages(user, IDOK);
-
-  ShownPage(user, sheet, "Step3--Internet connection");
-  user.Press(sheet, WizardButton::Next);
-  AnswerMessages(user, IDOK);
-
-  page = ShownPage(user, sheet, "Step4--Camera settings");
-  // Wine has no capture device: the test is answered, then the warning.
-  user.ClickText(page, "Test connection");
-  AnswerMessages(user, IDOK);
-  user.Press(sheet, WizardButton::Next);
-  AnswerMessages(user, IDYES);
-  ShownPage(user, sheet, "Step 5--Working folder");
+  WalkToWorkFolder(user, sheet, "OVISTRA");
   return sheet;
 }
 
@@ -71,49 +43,11 @@ const std::vector<std::string> kInstalledFiles = {
     "KQAboutLogo.jpg", "KQSetup2.jpg",  "help.html", "index.html",  "install.rec",  "kq.exe",
     "kq.ini",          "msttsm22l.exe", "setup.exe", "spchapi.exe", "standins.log", "uninst.exe"};
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string HomeFolder() {
-  char home[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, home);
-  return home;
-}
-
-// Every file of a folder with its content.
-std::map<std::string, std::string> Contents(const std::string& folder) {
-  std::map<std::string, std::string> contents;
-  for (const std::string& file : FilesIn(folder))
-    contents[file] = ReadWholeFile(folder + "\\" + file);
-  return contents;
-}
-
 // Cancel, answered with "&Exit".
 void CancelAndExit(const Driver& user, HWND sheet) {
   user.Press(sheet, WizardButton::Cancel);
   user.Click(user.WaitWindow("Setup"), IDCANCEL);
 }
-
-// The Windows version Wine reports to every setup.exe started while it
-// lives.
-class WindowsVersionSetting {
- public:
-  explicit WindowsVersionSetting(const std::string& version) {
-    HKEY key = nullptr;
-    RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key);
-    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                   static_cast<DWORD>(version.size() + 1));
-    RegCloseKey(key);
-  }
-  ~WindowsVersionSetting() { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
-  WindowsVersionSetting(const WindowsVersionSetting&) = delete;
-  WindowsVersionSetting& operator=(const WindowsVersionSetting&) = delete;
-
- private:
-  static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\setup.exe";
-};
 
 HWND FolderField(HWND sheet) {
   return Driver::ControlsOfClass(Driver::ActivePage(sheet), "Edit").at(0);
@@ -175,9 +109,7 @@ void OptimizeAndBack(const Driver& user, HWND page, bool tunes) {
 // group was made.
 TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   const WindowsCase& windows = GetParam();
-  char home[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, home);
-  const std::string dist = MakeDistribution(std::string(home) + "\\dist");
+  const std::string dist = MakeDistribution(GetCurrentFolder() + "\\dist");
   const std::string work = "c:\\Quelmar Run\\Deep Level\\Ovistra";
   RemoveTree("C:\\QUELMAR RUN");
   RemoveTree(StartMenuGroup("Quelmar Ovistra"));
@@ -187,7 +119,7 @@ TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   registry.Mstcp("DefaultTTL", Text("32"));
   registry.AddAdapter(0, "1500");
   registry.AddAdapter(1);
-  const WindowsVersionSetting version(windows.version);
+  const WindowsVersionFor version(windows.version, {"setup.exe"});
   std::unique_ptr<ProgmanRecorder> refusing;
   if (windows.shell == Shell::RefusingProgramManager)
     refusing = std::make_unique<ProgmanRecorder>(ProgmanRecorder::Answer::Refuse);
@@ -277,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(InstallRun, EveryWindows,
 // A file dialog opened and cancelled, then Enter, Escape and Alt+F4 held
 // down while the run works: the installation is complete all the same.
 TEST(InstallRun, BrowseCancelledAndKeysPressedStillInstallEverything) {
-  const std::string home = HomeFolder();
+  const std::string home = GetCurrentFolder();
   const std::string dist = MakeDistribution(home + "\\dist-keys");
   const std::string work = home + "\\work-keys";
   RemoveTree(work);
@@ -315,8 +247,8 @@ TEST(InstallRun, BrowseCancelledAndKeysPressedStillInstallEverything) {
 // Installing into the folder that holds the distribution is refused on the
 // working folder page, and the distribution stays as it was.
 TEST(InstallRun, TheDistributionsOwnFolderIsRefused) {
-  const std::string dist = MakeDistribution(HomeFolder() + "\\dist-own");
-  const auto before = Contents(dist);
+  const std::string dist = MakeDistribution(GetCurrentFolder() + "\\dist-own");
+  const auto before = FolderContent(dist);
   const std::string spelling = Upper(dist);
   ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
   const Driver user(setup.Id());
@@ -324,12 +256,12 @@ TEST(InstallRun, TheDistributionsOwnFolderIsRefused) {
   LeaveWorkFolderPage(user, sheet, spelling);
   const ui::MessageBoxView box = user.WaitMessageBox();
   ui::Screenshot("work-folder-refused");
-  EXPECT_EQ(kSetupFolderRefusal, box.text);
+  EXPECT_EQ("The setup files are in this folder. Please choose another working folder.", box.text);
   user.Answer(box, IDOK);
   EXPECT_EQ("Step 5--Working folder", Driver::ActivePageTitle(sheet));
   CancelAndExit(user, sheet);
   EXPECT_EQ(0u, setup.WaitExit());
-  EXPECT_EQ(before, Contents(dist));
+  EXPECT_EQ(before, FolderContent(dist));
 }
 
 // Under Windows 98 as Wine reports it to the program: Optimize where the
@@ -342,8 +274,8 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
   registry.Mstcp("DefaultTTL", Text("32"));
   registry.AddAdapter(0, "1500");
   const auto before = TcpRegistry::Snapshot();
-  const WindowsVersionSetting windows98("win98");
-  const std::string home = HomeFolder();
+  const WindowsVersionFor windows98("win98", {"setup.exe"});
+  const std::string home = GetCurrentFolder();
   const std::string blocker = home + "\\not-a-folder";
   WriteWholeFile(blocker, "a file where the working folder would be");
   const std::string work = home + "\\work-98";
@@ -396,7 +328,7 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
 // of "kq" fails in step 14. The run still completes its other steps, then one
 // message names the package; the old program and the package's pieces stay.
 TEST(InstallRun, JoinThatFailsIsReportedAfterTheLastStep) {
-  const std::string home = HomeFolder();
+  const std::string home = GetCurrentFolder();
   const std::string dist = MakeDistribution(home + "\\dist-held");
   const std::string work = home + "\\work-held";
   RemoveTree(work);

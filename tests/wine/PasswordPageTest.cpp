@@ -2,12 +2,11 @@
 // characters at most, the mismatch dialog on Next, Back always allowed.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <string>
 
 #include "resources/dlg130-password.h"
+#include "tests/support/Spellings.h"
 #include "tests/wine/WizardRun.h"
 
 namespace {
@@ -33,12 +32,6 @@ void Paste(const Driver& user, HWND page, int id, const std::string& text) {
   SendMessageA(field, EM_SETSEL, 0, -1);
   SendMessageA(field, WM_PASTE, 0, 0);
   user.Sync(page);
-}
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
 }
 
 // Types both entries into empty fields.

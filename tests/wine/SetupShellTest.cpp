@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Background.h"
+#include "platform/Folders.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
 #include "tests/support/InstallChecks.h"
@@ -15,16 +16,10 @@ namespace {
 
 using ui::Driver;
 
-std::string CurrentFolder() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, folder);
-  return folder;
-}
-
 // A distribution folder of the test's own, holding a copy of setup.exe.
 class Distribution {
  public:
-  explicit Distribution(const std::string& name) : m_folder(CurrentFolder() + "\\" + name) {
+  explicit Distribution(const std::string& name) : m_folder(GetCurrentFolder() + "\\" + name) {
     CreateDirectoryA(m_folder.c_str(), nullptr);
     for (const std::string& file : Files()) DeleteFileA((m_folder + "\\" + file).c_str());
     const std::string setup = ui::WindowsPath(SETUP_EXE_PATH);

@@ -11,11 +11,10 @@
 #include <vector>
 
 #include "app/SetupApp.h"
-#include "core/FolderPath.h"
 #include "install/InstallDlg.h"
 #include "platform/Folders.h"
 #include "tests/driver/InProcess.h"
-#include "tests/support/Answers.h"
+#include "tests/support/AnswersFile.h"
 #include "tests/support/DefaultBranding.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
@@ -64,8 +63,7 @@ class UnattendedInstallTest : public testing::Test {
     answers.emplace("Log", m_log);
     const std::string file = m_dist + "\\answers.ini";
     DeleteFileA(file.c_str());
-    for (const auto& [key, value] : answers)
-      WritePrivateProfileStringA("Unattended", key.c_str(), value.c_str(), file.c_str());
+    WriteAnswers(file, answers);
     ui::Process setup("\"" + m_dist + "\\setup.exe\" unattended answers.ini", m_dist);
     return setup.WaitExit(60000);
   }
@@ -143,7 +141,9 @@ TEST_F(UnattendedInstallTest, BadAnswersInstallNothingAndEndWithTwo) {
       {"Password", "SIXTEEN LETTERS!",
        "answer Password refused: Please enter no more than 15 characters."},
       {"Folder", kLongFolder.c_str(), "answer Folder refused: " + FolderTooLongMessage()},
-      {"Folder", m_dist.c_str(), std::string("answer Folder refused: ") + kSetupFolderRefusal},
+      {"Folder", m_dist.c_str(),
+       "answer Folder refused: The setup files are in this folder. Please choose another "
+       "working folder."},
       {"Numb", "Many cameras",
        "answer Numb refused: Numb must be one of the camera page's Number "
        "of devices entries"},
@@ -164,9 +164,7 @@ TEST_F(UnattendedInstallTest, BadAnswersInstallNothingAndEndWithTwo) {
 TEST_F(UnattendedInstallTest, AnswersInTheSetupConfigurationFileAndTheOemBranding) {
   const std::string ini = m_dist + "\\setup.ini";
   WritePrivateProfileStringA("Kq", "OEMProductName", "CamCast Pro", ini.c_str());
-  for (const auto& [key, value] :
-       With(With(kDialUp, "Folder", m_work.c_str()), "Connection", "LAN"))
-    WritePrivateProfileStringA("Unattended", key.c_str(), value.c_str(), ini.c_str());
+  WriteAnswers(ini, With(With(kDialUp, "Folder", m_work.c_str()), "Connection", "LAN"));
   ProgmanRecorder progman;
   ui::Process setup("\"" + m_dist + "\\setup.exe\" unattended", m_dist);
   EXPECT_EQ(0u, setup.WaitExit(60000));
@@ -227,14 +225,17 @@ TEST_F(UnattendedInstallTest, APieceThatCannotBeCopiedEndsWithOneAndTheLogNamesI
   EXPECT_EQ(9u, SettingsLines(m_work + "\\kq.ini").size());
 }
 
-TEST_F(UnattendedInstallTest, ADamagedDistributionInstallsNothingAndEndsWithOne) {
+// Another program holds a piece: the log names it and why it failed.
+TEST_F(UnattendedInstallTest, APieceHeldByAnotherProgramInstallsNothingAndEndsWithOne) {
   HANDLE lock = CreateFileA((m_dist + "\\kq1.cab").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, lock);
   EXPECT_EQ(1u, RunUnattended(kDialUp));
   CloseHandle(lock);
   const std::string log = Log();
-  EXPECT_NE(std::string::npos, log.find("The setup files are damaged")) << log;
+  EXPECT_NE(std::string::npos,
+            log.find("kq1.cab is there but cannot be read; another program may be holding it open"))
+      << log;
   EXPECT_NE(std::string::npos, log.find("nothing installed")) << log;
   EXPECT_FALSE(FolderExists(m_base.c_str()));
 }

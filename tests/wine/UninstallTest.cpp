@@ -8,17 +8,19 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/Folders.h"
 #include "tests/driver/UiDriver.h"
+#include "tests/support/AnswersFile.h"
+#include "tests/support/FolderSnapshot.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
 #include "tests/support/StartMenu.h"
 #include "tests/support/TcpRegistry.h"
+#include "tests/support/WindowsVersion.h"
 
 namespace {
 
@@ -28,26 +30,6 @@ constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 
 constexpr char kBase[] = "C:\\Quelmar Removal";
 constexpr char kWork[] = "C:\\Quelmar Removal\\Deep\\kq";
-
-// Every folder and file in `folder` (and below it when `deep`), with the
-// sizes of the files.
-void AddFiles(const std::string& folder, Snapshot& snapshot, bool deep) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
-    const std::string path = folder + "\\" + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      snapshot.insert(path + "\\");
-      if (deep) AddFiles(path, snapshot, deep);
-    } else {
-      snapshot.insert(path + " " + std::to_string(found.nFileSizeLow));
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
 
 // Every key and value name below `key`, with the value's bytes.
 void AddKeys(HKEY root, const std::string& key, Snapshot& snapshot) {
@@ -81,14 +63,14 @@ void AddKeys(HKEY root, const std::string& key, Snapshot& snapshot) {
 // registry keys.
 Snapshot PrefixState() {
   Snapshot state;
-  AddFiles("C:", state, false);
+  AddFolderEntries("C:", state, false);
   const char* profile = std::getenv("USERPROFILE");
   for (const std::string& folder :
        {std::string("C:\\ProgramData"), std::string("C:\\Program Files"),
         std::string("C:\\users\\Public"), std::string(kBase),
         std::string(profile) + "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu",
         std::string(profile) + "\\AppData\\Local", std::string(profile) + "\\Temp"})
-    AddFiles(folder, state, true);
+    AddFolderEntries(folder, state, true);
   Snapshot keys;
   AddKeys(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion", keys);
   AddKeys(HKEY_LOCAL_MACHINE, kUninstallKey, keys);
@@ -102,29 +84,6 @@ std::vector<std::string> Minus(const Snapshot& a, const Snapshot& b) {
   std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(rest));
   return rest;
 }
-
-// Wine reports Windows 98 to the named programs while it lives.
-class Windows98For {
- public:
-  explicit Windows98For(std::vector<std::string> programs) : m_programs(std::move(programs)) {
-    for (const std::string& program : m_programs) {
-      HKEY key = nullptr;
-      RegCreateKeyA(HKEY_CURRENT_USER, Key(program).c_str(), &key);
-      RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
-      RegCloseKey(key);
-    }
-  }
-  ~Windows98For() {
-    for (const std::string& program : m_programs)
-      RegDeleteKeyA(HKEY_CURRENT_USER, Key(program).c_str());
-  }
-
- private:
-  static std::string Key(const std::string& program) {
-    return "Software\\Wine\\AppDefaults\\" + program;
-  }
-  std::vector<std::string> m_programs;
-};
 
 // What stays after the removal: the user's notes and the folders that hold
 // them, and the record the speech installers' stand-ins keep of their start
@@ -157,13 +116,11 @@ class UninstallTest : public testing::Test {
     DeleteFileA(ini.c_str());
     if (!extraKq.empty())
       WritePrivateProfileStringA("Kq", "OEMProductName", extraKq.c_str(), ini.c_str());
-    const std::map<std::string, std::string> answers = {{"Licence", "Accept"},
-                                                        {"Connection", "LAN"},
-                                                        {"Folder", kWork},
-                                                        {"Password", "secret"},
-                                                        {"Optimize", optimize}};
-    for (const auto& [key, value] : answers)
-      WritePrivateProfileStringA("Unattended", key.c_str(), value.c_str(), ini.c_str());
+    WriteAnswers(ini, {{"Licence", "Accept"},
+                       {"Connection", "LAN"},
+                       {"Folder", kWork},
+                       {"Password", "secret"},
+                       {"Optimize", optimize}});
     ui::Process setup("\"" + m_dist + "\\setup.exe\" unattended", m_dist);
     return setup.WaitExit(60000);
   }
@@ -264,7 +221,7 @@ TEST_F(UninstallTest, OnWindows98TheEntryIsInHklmAndTheTuningIsPutBack) {
   registry.Mstcp("DefaultTTL", Text("32"));
   registry.AddAdapter(0, "1500");
   const auto untuned = TcpRegistry::Snapshot();
-  const Windows98For windows98({"setup.exe", "uninst.exe"});
+  const WindowsVersionFor windows98("win98", {"setup.exe", "uninst.exe"});
   const std::string entry = std::string(kUninstallKey) + "\\Quelmar Ovistra";
   Snapshot before;
   AddKeys(HKEY_LOCAL_MACHINE, kUninstallKey, before);

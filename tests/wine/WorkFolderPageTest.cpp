@@ -2,12 +2,12 @@
 // through the real save-file dialog, the folder kept when the page is left.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 
-#include "core/FolderPath.h"
+#include "platform/Folders.h"
 #include "resources/dlg134-work-folder.h"
+#include "tests/support/Spellings.h"
 #include "tests/wine/WizardRun.h"
 
 namespace {
@@ -22,12 +22,6 @@ constexpr char kFileDialog[] = "Select Working folder";
 constexpr UINT kWorkFolderPage = 4;
 // The file name field of the save-file dialog is the edit of this combo box.
 constexpr int kFileNameCombo = 0x47c;
-
-std::string CurrentFolder() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, folder);
-  return folder;
-}
 
 BOOL CALLBACK FindEdit(HWND child, LPARAM found) {
   char name[16] = {};
@@ -150,7 +144,7 @@ TEST(WorkFolderPage, FolderLongerThanEveryWrittenPathAllowsIsRefused) {
 }
 
 TEST(WorkFolderPage, BrowsePutsTheChosenFolderIntoTheField) {
-  const std::string home = CurrentFolder();
+  const std::string home = GetCurrentFolder();
   const std::string start = home + "\\Browse Here";
   CreateDirectoryA(start.c_str(), nullptr);
   const struct {
@@ -173,7 +167,7 @@ TEST(WorkFolderPage, BrowsePutsTheChosenFolderIntoTheField) {
       Browse(user, page, c.name, c.answer);
       EXPECT_EQ(Driver::Text(page, IDC_FOLDER), c.field);
       // The pictures and the installation find the distribution there.
-      EXPECT_EQ(CurrentFolder(), home) << "the current folder stays";
+      EXPECT_EQ(GetCurrentFolder(), home) << "the current folder stays";
       user.Press(sheet, WizardButton::Next);
       user.WaitPage(sheet, kNextPage);
       wizard_run::CancelAndExit(user, sheet);
@@ -185,19 +179,23 @@ TEST(WorkFolderPage, BrowsePutsTheChosenFolderIntoTheField) {
 // Installing into the distribution's own folder would overwrite and then
 // delete its pieces: the page refuses that folder however it is spelt.
 TEST(WorkFolderPage, TheDistributionsOwnFolderIsRefused) {
-  const std::string dist = CurrentFolder() + "\\Dist Here";
+  const std::string dist = GetCurrentFolder() + "\\Dist Here";
   CreateDirectoryA(dist.c_str(), nullptr);
   std::snprintf(theApp.m_szSetupDir, kTextSize, "%s", dist.c_str());
-  std::string upper = dist;
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  // The short name is a spelling that only the file system's own identity
+  // of the folder ties to the long one.
+  const std::string shortName = ShortPath(dist);
+  ASSERT_NE(Upper(shortName), Upper(dist)) << "the folder has a short name of its own";
   CProp wizard(wizard_run::kCaption, nullptr, kWorkFolderPage);
   wizard_run::Run(wizard, kPage, [&](const Driver& user, HWND sheet) {
     HWND page = Driver::ActivePage(sheet);
-    for (const std::string& spelling : {dist, upper + "\\", dist + "\\."}) {
+    for (const std::string& spelling : {dist, Upper(dist) + "\\", dist + "\\.", shortName}) {
       user.SetText(page, IDC_FOLDER, spelling);
       user.Press(sheet, WizardButton::Next);
       const ui::MessageBoxView box = user.WaitMessageBox();
-      EXPECT_EQ(box.text, kSetupFolderRefusal) << spelling;
+      EXPECT_EQ(box.text,
+                "The setup files are in this folder. Please choose another working folder.")
+          << spelling;
       user.Answer(box, IDOK);
       EXPECT_EQ(Driver::ActivePageTitle(sheet), kPage) << spelling;
     }
