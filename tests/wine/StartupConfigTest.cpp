@@ -10,16 +10,16 @@
 #include "app/SetupApp.h"
 #include "core/RunningSetup.h"
 #include "core/SetupConfig.h"
-#include "platform/Folders.h"
+#include "tests/support/TestProgram.h"
 
 namespace {
 
 class StartupConfig : public ::testing::Test {
  protected:
-  StartupConfig() {
-    const std::string program = ProgramPath();
-    m_programIni = ProgramIniPath(program);
-    m_kqIni = FolderIniPath(program);
+  // The files beside this program: the one named after it, and kq.ini.
+  StartupConfig()
+      : m_programIni(TestProgramFolder() + "\\StartupConfigTest.ini"),
+        m_kqIni(TestProgramFolder() + "\\kq.ini") {
     Remove();
   }
   ~StartupConfig() override { Remove(); }
@@ -38,7 +38,7 @@ class StartupConfig : public ::testing::Test {
     return theApp;
   }
 
-  std::string m_programIni, m_kqIni;
+  const std::string m_programIni, m_kqIni;
 };
 
 TEST_F(StartupConfig, WithoutAFileAllDefaultsApply) {

@@ -16,6 +16,7 @@
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
 #include "tests/support/InstallChecks.h"
+#include "tests/support/TestProgram.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ class UpdateModeTest : public testing::Test {
     CreateDirectoryA(m_folder.c_str(), nullptr);
     for (const std::string& file : FilesIn(m_folder)) DeleteFileA((m_folder + "\\" + file).c_str());
     // The update mode keeps its settings beside the running program.
-    m_ini = FolderIniPath(ProgramPath());
+    m_ini = TestProgramFolder() + "\\kq.ini";
     DeleteFileA(m_ini.c_str());
   }
   void TearDown() override { DeleteFileA(m_ini.c_str()); }
@@ -160,9 +161,13 @@ TEST_F(UpdateModeTest, SetupExeUpgradeRunsWithoutAWindow) {
   ASSERT_TRUE(CopyFileA(ui::WindowsPath(SETUP_EXE_PATH).c_str(), setup.c_str(), FALSE));
   ui::Process process("\"" + setup + "\" upgrade", m_folder);
   const ui::Driver user(process.Id());
-  Sleep(2000);
-  EXPECT_TRUE(user.TopWindows().empty());
-  EXPECT_EQ(0u, process.WaitExit(20000)) << "every package joined";
+  // Watched from start to end: no window ever shows.
+  const DWORD start = GetTickCount();
+  while (!process.HasExited() && GetTickCount() - start < 20000) {
+    EXPECT_EQ(std::vector<HWND>(), user.TopWindows());
+    Sleep(ui::kPollMs);
+  }
+  EXPECT_EQ(0u, process.WaitExit(1000)) << "every package joined";
   EXPECT_EQ((std::vector<std::string>{"index.html", "kq.exe", "kq.ini", "setup.exe"}),
             FilesIn(m_folder));
   EXPECT_EQ("new program", ReadWholeFile(m_folder + "\\kq.exe"));
