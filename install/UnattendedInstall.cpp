@@ -2,12 +2,14 @@
 
 #include "core/FolderPath.h"
 #include "core/RunningSetup.h"
+#include "core/SetupConfig.h"
 #include "install/InstallLog.h"
 #include "install/InstallSteps.h"
 #include "install/UnattendedAnswers.h"
 #include "package/PackageCheck.h"
 #include "platform/Folders.h"
 #include "platform/Profile.h"
+#include "platform/StandardError.h"
 #include "platform/SystemVersion.h"
 #include "wizard/DialUpTuning.h"
 
@@ -82,6 +84,14 @@ int RunUnattendedInstall(const std::string& answersFile) {
       answers, problem);
   InstallLog log(answers.m_strLog.empty() ? std::string() : FullPath(answers.m_strLog.c_str()));
   log.Line("answers from " + file);
+  // Start-up's refusal of the wizard, for whoever started the run.
+  const std::string branding = BrandingProblem(RunningSetup());
+  if (!branding.empty()) {
+    WriteStandardError(branding);
+    log.Line(branding);
+    log.Line("nothing installed");
+    return kUnattendedFailed;
+  }
   if (!accepted) {
     log.Line("answer " + problem.key + " refused: " + problem.message);
     log.Line("nothing installed");
