@@ -146,7 +146,8 @@ bool CInstallSteps::PrepareWorkFolder() {
 
   // An earlier installation into the same folder keeps what it recorded.
   InstallRecord earlier;
-  if (InstallRecord::Load(WorkFolderPath(kInstallRecordName), earlier)) m_record.Merge(earlier);
+  if (InstallRecord::Load(WorkFolderPath(kInstallRecordName), earlier) == RecordState::Read)
+    m_record.Merge(earlier);
   RecordMissingFolders();
   std::string folders = ini;
   CreateFolderPath(&folders[0]);

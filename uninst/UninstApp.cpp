@@ -48,7 +48,7 @@ BOOL CUninstApp::InitInstance() {
   const std::string product = InstalledProductName(folder + "\\kq.ini");
 
   InstallRecord record;
-  if (!InstallRecord::Load(folder + "\\" + kInstallRecordName, record)) {
+  if (InstallRecord::Load(folder + "\\" + kInstallRecordName, record) != RecordState::Read) {
     if (!unattended) AfxMessageBox(("There is nothing of " + product + " to remove.").c_str());
     m_nExitCode = kUninstallNothing;
     return FALSE;

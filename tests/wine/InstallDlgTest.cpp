@@ -217,7 +217,7 @@ TEST_F(InstallDlgTest, InstallsEverythingIntoANewDeepFolder) {
 
   // The record names what the installation made, and nothing of the user's.
   InstallRecord record;
-  ASSERT_TRUE(InstallRecord::Load(m_work + "\\install.rec", record));
+  ASSERT_EQ(RecordState::Read, InstallRecord::Load(m_work + "\\install.rec", record));
   EXPECT_EQ((std::vector<std::string>{m_base, m_base + "\\Sub Level", m_work}),
             record.Values(RecordKind::Folder));
   std::vector<std::string> recorded = record.Values(RecordKind::File);
