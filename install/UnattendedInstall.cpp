@@ -83,7 +83,7 @@ int RunUnattendedInstall(const std::string& answersFile) {
       },
       answers, problem);
   InstallLog log(answers.m_strLog.empty() ? std::string() : FullPath(answers.m_strLog.c_str()));
-  log.Line("answers from " + file);
+  log.Line(kUnattendedLogStart + file);
   // Start-up's refusal of the wizard, for whoever started the run.
   const std::string branding = BrandingProblem(RunningSetup());
   if (!branding.empty()) {

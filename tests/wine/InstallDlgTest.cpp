@@ -24,6 +24,7 @@
 #include "tests/driver/Process.h"
 #include "tests/support/DefaultBranding.h"
 #include "tests/support/InstallChecks.h"
+#include "tests/support/InstalledPrograms.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "wizard/Prop.h"
 
@@ -230,9 +231,11 @@ TEST_F(InstallDlgTest, InstallsEverythingIntoANewDeepFolder) {
   std::sort(made.begin(), made.end());
   EXPECT_EQ(made, recorded);
   EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra"}), record.Values(RecordKind::Group));
-  EXPECT_EQ((std::vector<std::string>{
-                "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quelmar Ovistra"}),
-            record.Values(RecordKind::UninstallEntry));
+  const std::vector<std::string> entries = EntriesListing(HKEY_CURRENT_USER, m_work);
+  ASSERT_EQ(1u, entries.size());
+  EXPECT_EQ(
+      (std::vector<std::string>{"HKCU\\" + std::string(kInstalledProgramsKey) + "\\" + entries[0]}),
+      record.Values(RecordKind::UninstallEntry));
   EXPECT_EQ(kPage, ReadWholeFile(m_work + "\\index.html"));
   EXPECT_EQ(StandIn("kq.exe"), ReadWholeFile(m_work + "\\kq.exe"));
   EXPECT_EQ(std::string(25000, 'r'), ReadWholeFile(m_work + "\\readme.txt"));

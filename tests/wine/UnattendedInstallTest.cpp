@@ -17,6 +17,7 @@
 #include "tests/driver/InProcess.h"
 #include "tests/support/Answers.h"
 #include "tests/support/DefaultBranding.h"
+#include "tests/support/InstalledPrograms.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
 #include "wizard/FolderRules.h"
@@ -24,20 +25,10 @@
 
 namespace {
 
-constexpr char kEntryKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quelmar Ovistra";
-
 const Answers kDialUp = {{"Licence", "Accept"},          {"Connection", "DialUp"},
                          {"RasUserId", "jdoe"},          {"RasPassword", "dialsecret"},
                          {"RasPhone", "555-0199"},       {"Password", "letmein"},
                          {"Proxy", "proxy.example:8080"}};
-
-bool EntryExists() {
-  HKEY key = nullptr;
-  if (RegOpenKeyA(HKEY_CURRENT_USER, kEntryKey, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
 
 class UnattendedInstallTest : public testing::Test {
  protected:
@@ -49,12 +40,15 @@ class UnattendedInstallTest : public testing::Test {
     m_log = m_home + "\\setup.log";
     RemoveTree(m_base);
     DeleteFileA(m_log.c_str());
-    RegDeleteKeyA(HKEY_CURRENT_USER, kEntryKey);
+    DeleteEntriesOf("Quelmar Ovistra");
   }
   void TearDown() override {
-    RegDeleteKeyA(HKEY_CURRENT_USER, kEntryKey);
+    DeleteEntriesOf("Quelmar Ovistra");
+    DeleteEntriesOf("CamCast Pro");
     RemoveTree(m_base);
   }
+
+  bool EntryExists() const { return !EntriesListing(HKEY_CURRENT_USER, m_work).empty(); }
 
   // Runs setup.exe unattended in the distribution folder with `answers`
   // (and the working folder and log of the fixture unless they name their
@@ -178,8 +172,6 @@ TEST_F(UnattendedInstallTest, AnswersInTheSetupConfigurationFileAndTheOemBrandin
   expected.push_back(numb);
   EXPECT_EQ(expected, SettingsLines(m_work + "\\kq.ini"));
   EXPECT_EQ("[CreateGroup(CamCast Pro)]", progman.Commands().at(1));
-  RegDeleteKeyA(HKEY_CURRENT_USER,
-                "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\CamCast Pro");
 }
 
 TEST_F(UnattendedInstallTest, SettingsEqualThoseOfTheWizardGivenTheSameAnswers) {
