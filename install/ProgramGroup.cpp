@@ -61,8 +61,16 @@ ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string&
   const std::vector<bool> accepted =
       GetProgramManager().Execute(ProgramGroupCommands(group, folder), kCommandTimeoutMs);
   made.byProgramManager = ProgramManagerMadeGroup(accepted);
-  if (!made.byProgramManager) CreateShortcutGroup(group, folder, made);
+  if (!made.byProgramManager)
+    CreateShortcutGroup(group, folder, made);
+  else
+    made.folderMissing = GroupFolders(group).empty();
   return made;
+}
+
+std::string GroupNotMadeMessage(const std::string& group, const std::string& folder) {
+  return "The program group \"" + group +
+         "\" could not be made in the Start menu. Start the product with " + folder + "\\kq.exe.";
 }
 
 Removal RemoveProgramGroup(const std::string& group, const std::string& folder) {

@@ -37,7 +37,7 @@ class CUnattendedInstall : public CInstallSteps {
   void CancelRun() override { m_bEnded = m_bGaveUp = true; }
   void RefuseRun(const std::string&) override { m_bEnded = m_bGaveUp = true; }
   // The log has the message already.
-  void ReportFailedJoins(const std::string&) override {}
+  void ReportIncomplete(const std::string&) override {}
   void FinishRun() override { m_bEnded = true; }
   void Note(const std::string& line) override { m_log.Line(line); }
 

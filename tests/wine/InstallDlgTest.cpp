@@ -141,7 +141,7 @@ class InstallDlgTest : public testing::Test {
   // in place, `user` acting meanwhile.
   RunResult Install(const std::function<void(CProp&)>& answer,
                     const std::function<void(ui::Driver&)>& user, DWORD progmanDelayMs = 0) {
-    ProgmanRecorder progman(progmanDelayMs);
+    ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell, progmanDelayMs);
     CProp wizard("Quelmar Ovistra Setup", nullptr, 0);
     wizard.m_pageWorkFolder.m_strFolder = m_work;
     answer(wizard);

@@ -93,7 +93,7 @@ TEST_F(UnattendedInstallTest, EachConnectionModeInstallsWithoutAWindow) {
                {"Proxy", SettingsFor("No", "No", "No")}};
   for (const auto& c : cases) {
     RemoveTree(m_base);
-    ProgmanRecorder progman;
+    ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
     EXPECT_EQ(0u, RunUnattended(With(kDialUp, "Connection", c.mode))) << c.mode << "\n" << Log();
     EXPECT_EQ(c.settings, SettingsLines(m_work + "\\kq.ini")) << c.mode;
     const std::vector<std::string> files = {"KQAboutLogo.jpg", "KQSetup2.jpg",  "help.html",
@@ -161,7 +161,7 @@ TEST_F(UnattendedInstallTest, AnswersInTheSetupConfigurationFileAndTheOemBrandin
   for (const auto& [key, value] :
        With(With(kDialUp, "Folder", m_work.c_str()), "Connection", "LAN"))
     WritePrivateProfileStringA("Unattended", key.c_str(), value.c_str(), ini.c_str());
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   ui::Process setup("\"" + m_dist + "\\setup.exe\" unattended", m_dist);
   EXPECT_EQ(0u, setup.WaitExit(60000));
   // The file keeps its sections in the order of their first write.
@@ -175,7 +175,7 @@ TEST_F(UnattendedInstallTest, AnswersInTheSetupConfigurationFileAndTheOemBrandin
 }
 
 TEST_F(UnattendedInstallTest, SettingsEqualThoseOfTheWizardGivenTheSameAnswers) {
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   ASSERT_EQ(0u, RunUnattended(kDialUp));
   const std::vector<std::string> unattended = SettingsLines(m_work + "\\kq.ini");
   RemoveTree(m_base);
@@ -207,7 +207,7 @@ TEST_F(UnattendedInstallTest, APieceThatCannotBeCopiedEndsWithOneAndTheLogNamesI
   CreateDirectoryA(m_base.c_str(), nullptr);
   CreateDirectoryA(m_work.c_str(), nullptr);
   CreateDirectoryA((m_work + "\\kq1.cab").c_str(), nullptr);
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   EXPECT_EQ(1u, RunUnattended(kDialUp));
   const std::string log = Log();
   EXPECT_NE(std::string::npos,
@@ -232,7 +232,7 @@ TEST_F(UnattendedInstallTest, ADamagedDistributionInstallsNothingAndEndsWithOne)
 }
 
 TEST_F(UnattendedInstallTest, OptimizeOnTheNtFamilyIsRefusedInTheLogAndTheInstallationGoesOn) {
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   EXPECT_EQ(0u, RunUnattended(With(kDialUp, "Optimize", "Yes")));
   EXPECT_NE(std::string::npos,
             Log().find("answer Optimize: Can't optimize NT registry settings\r\n"))
