@@ -66,10 +66,14 @@ const char* FileNameProblem(std::string_view name) {
   return nullptr;
 }
 
-const char* OemNameProblem(std::string_view name) {
+const char* FolderNameProblem(std::string_view name) {
   if (IsBlankName(name)) return "is blank";
   if (HasDotPart(name)) return "is \".\" or \"..\" or has \"..\" as a part of a path";
-  if (const char* problem = FileNameProblem(name)) return problem;
+  return FileNameProblem(name);
+}
+
+const char* OemNameProblem(std::string_view name) {
+  if (const char* problem = FolderNameProblem(name)) return problem;
   if (name.size() > kMaxOemNameLength) return "is longer than 80 characters";
   return nullptr;
 }

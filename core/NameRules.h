@@ -27,6 +27,10 @@ bool IsBlankName(std::string_view name);
 // 63 characters and the user name of up to 20. 83 + 16 + 2 x 80 = 259.
 constexpr size_t kMaxOemNameLength = 80;
 
+// Why `name` cannot be the name of one folder inside another: blank, "."
+// or "..", or what FileNameProblem refuses. nullptr when it can.
+const char* FolderNameProblem(std::string_view name);
+
 // Why the OEM product name cannot be a folder name and a registry key name,
-// or nullptr when it can.
+// nor make paths that fit: FolderNameProblem and the length.
 const char* OemNameProblem(std::string_view name);

@@ -57,7 +57,7 @@ ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string&
   ProgramGroupMade made;
   // Such a name would make the group somewhere else than in Programs, or
   // Programs itself, and an empty one crashes Wine's Program Manager.
-  if (OemNameProblem(group)) return made;
+  if (FolderNameProblem(group)) return made;
   const std::vector<bool> accepted =
       GetProgramManager().Execute(ProgramGroupCommands(group, folder), kCommandTimeoutMs);
   made.byProgramManager = ProgramManagerMadeGroup(accepted);
@@ -74,7 +74,7 @@ std::string GroupNotMadeMessage(const std::string& group, const std::string& fol
 }
 
 Removal RemoveProgramGroup(const std::string& group, const std::string& folder) {
-  if (OemNameProblem(group)) return Removal::Failed;
+  if (FolderNameProblem(group)) return Removal::Failed;
   const std::vector<std::string> folders = GroupFolders(group);
   for (const std::string& groupFolder : folders) {
     const std::unique_ptr<FileOps> files = FolderFileOps(groupFolder);

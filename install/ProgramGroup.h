@@ -50,7 +50,7 @@ struct ProgramGroupMade {
 // Makes the group through Program Manager; where none answers or a command
 // is refused, the same group as shortcut files in the Start menu's Programs
 // folder. A group that cannot be made is left out whole. A name that cannot
-// be a folder's (OemNameProblem) makes nothing and sends nothing.
+// be a folder's (FolderNameProblem) makes nothing and sends nothing.
 ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder);
 
 // The message for a group that was not made, shown once at the end.

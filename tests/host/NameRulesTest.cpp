@@ -67,6 +67,9 @@ TEST(OemNameRule, UnusualButSoundNamesPass) {
   for (const std::string& name : names) {
     EXPECT_EQ(nullptr, OemNameProblem(name)) << '"' << name << '"';
   }
+  // A folder's name may be longer; the product's name may not.
+  EXPECT_EQ(nullptr, FolderNameProblem(std::string(250, 'L')));
+  EXPECT_NE(nullptr, FolderNameProblem(".."));
 }
 
 TEST(OemNameRule, TheLongestNameKeepsTheUninstallersShortcutWithinAPath) {
