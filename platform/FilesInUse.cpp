@@ -81,15 +81,15 @@ std::vector<std::string> ProgramsRunningFrom(const std::string& path) {
 }  // namespace
 
 bool FileInUse(const std::string& path) {
-  // Sharing nothing, the open fails while any other handle or a running
-  // program's image holds the file.
+  // Sharing nothing, the open fails while any other handle holds the file.
+  // A running program's own file opens all the same under Wine, yet cannot
+  // be deleted: the running programs are asked as well.
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    CloseHandle(file);
-    return false;
-  }
-  return GetLastError() == ERROR_SHARING_VIOLATION || GetLastError() == ERROR_LOCK_VIOLATION;
+  if (file == INVALID_HANDLE_VALUE)
+    return GetLastError() == ERROR_SHARING_VIOLATION || GetLastError() == ERROR_LOCK_VIOLATION;
+  CloseHandle(file);
+  return !ProgramsRunningFrom(path).empty();
 }
 
 std::vector<std::string> ProgramsUsing(const std::string& path) {
