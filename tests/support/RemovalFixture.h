@@ -173,6 +173,17 @@ class RemovalFixture : public testing::Test {
     return RunCatchingErrors("\"" + work + "\\uninst.exe\" unattended", work);
   }
 
+  // Whether the removal copy took the uninstaller's own file in `work` and
+  // ended (its own file in the temporary folder goes as it ends) in time.
+  static bool RemovalCopyDone(const std::string& work = kRemovalWork) {
+    const std::string program = work + "\\uninst.exe";
+    const char* temp = std::getenv("TEMP");
+    return WaitFor([&] {
+      return GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES &&
+             FilesIn(temp ? temp : ".").empty();
+    });
+  }
+
   // The prefix once it is `before` but for `kept`, as the removal copy
   // leaves it when done; the state last seen when it does not come.
   static Snapshot WaitForState(const Snapshot& before, const std::vector<std::string>& kept) {

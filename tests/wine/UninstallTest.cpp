@@ -61,10 +61,6 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 using UninstallTest = RemovalFixture;
 
 TEST_F(UninstallTest, UnattendedRemovalLeavesTheMachineAsBeforeButTheUsersFile) {
@@ -160,7 +156,7 @@ TEST_F(UninstallTest, OnWindows98TheEntryIsInHklmAndTheTuningIsPutBack) {
   Snapshot after;
   AddKeys(HKEY_LOCAL_MACHINE, kInstalledProgramsKey, after);
   EXPECT_EQ(before, after);
-  EXPECT_TRUE(WaitFor([] { return !Exists(std::string(kWork) + "\\uninst.exe"); }));
+  EXPECT_TRUE(RemovalCopyDone());
 }
 
 TEST_F(UninstallTest, WithoutProgramManagerTheShortcutGroupGoesToo) {
@@ -262,7 +258,7 @@ TEST_F(UninstallTest, TwoInstallationsHaveEntriesOfTheirOwnAndShareTheGroupUntil
   const std::string group = StartMenuGroup("Quelmar Ovistra");
 
   EXPECT_EQ(0u, Uninstall(first).exitCode);
-  EXPECT_TRUE(WaitFor([&] { return !Exists(first + "\\uninst.exe"); }));
+  EXPECT_TRUE(RemovalCopyDone(first));
   EXPECT_EQ(secondEntry, EntriesListing(HKEY_CURRENT_USER, second));
   EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra.lnk", "Uninstall Quelmar Ovistra.lnk"}),
             FilesIn(group))
@@ -375,6 +371,7 @@ TEST_F(UninstallTest, WhatIsAlreadyGoneCountsAsRemovedAndAKeyThatStaysIsLoggedAs
 
   const RunOutcome removal = Uninstall();
   EXPECT_EQ(0u, removal.exitCode) << removal.errors;
+  EXPECT_TRUE(RemovalCopyDone());
   const std::string text = ReadWholeFile(log);
   EXPECT_TRUE(Contains(text, "program group Quelmar Ovistra was already gone\r\n")) << text;
   EXPECT_TRUE(Contains(text, OnDisk(kWork) + "\\help.html was already gone\r\n")) << text;
@@ -399,7 +396,7 @@ TEST_F(UninstallTest, TheUsersItemsInTheGroupStayWithTheirGroup) {
   EXPECT_EQ(0u, Uninstall().exitCode);
   EXPECT_EQ(std::vector<std::string>{"My Notes.txt"}, FilesIn(group));
   EXPECT_EQ("the user's notes", ReadWholeFile(group + "\\My Notes.txt"));
-  EXPECT_TRUE(WaitFor([] { return !Exists(std::string(kWork) + "\\uninst.exe"); }));
+  EXPECT_TRUE(RemovalCopyDone());
   RemoveTree(group);
 }
 
