@@ -439,4 +439,35 @@ TEST(InstallRun, JoinThatFailsIsReportedAfterTheLastStep) {
   RemoveTree(work);
 }
 
+// A Program Manager that accepts every command yet makes no group the user
+// could see: the run completes, then one message says that the group is
+// missing and where the product is.
+TEST(InstallRun, AGroupThatWasNotMadeIsReportedAfterTheLastStep) {
+  const std::string home = HomeFolder();
+  const std::string dist = MakeDistribution(home + "\\dist-nogroup");
+  const std::string work = home + "\\work-nogroup";
+  RemoveTree(work);
+  RemoveTree(StartMenuGroup("Quelmar Ovistra"));
+  ProgmanRecorder progman(ProgmanRecorder::Answer::Accept);
+
+  ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
+  const Driver user(setup.Id());
+  const HWND sheet = WalkToWorkFolderPage(user);
+  LeaveWorkFolderPage(user, sheet, work);
+  ShownPage(user, sheet, "Bonus Package");
+  user.Press(sheet, WizardButton::Finish);
+  const ui::MessageBoxView box = user.WaitMessageBox(60000);
+  EXPECT_EQ(
+      "The program group \"Quelmar Ovistra\" could not be made in the Start menu. Start "
+      "the product with " +
+          work + "\\kq.exe.",
+      box.text);
+  EXPECT_NE(std::string::npos, ReadWholeFile(work + "\\KQSetup2.jpg").find("JFIF"))
+      << "every step ran before the message";
+  user.Answer(box, IDOK);
+  EXPECT_EQ(0u, setup.WaitExit(20000));
+  EXPECT_EQ(4u, progman.Commands().size());
+  RemoveTree(work);
+}
+
 }  // namespace

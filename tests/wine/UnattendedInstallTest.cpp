@@ -241,4 +241,21 @@ TEST_F(UnattendedInstallTest, OptimizeOnTheNtFamilyIsRefusedInTheLogAndTheInstal
       << "no backup of values that were not changed";
 }
 
+TEST_F(UnattendedInstallTest, AGroupThatWasNotMadeEndsWithOneAndTheLogSaysSo) {
+  // Program Manager accepts every command, yet no folder of the group
+  // appears.
+  ProgmanRecorder progman(ProgmanRecorder::Answer::Accept);
+  EXPECT_EQ(1u, RunUnattended(kDialUp));
+  const std::string log = Log();
+  EXPECT_NE(std::string::npos,
+            log.find("step 15: program group Quelmar Ovistra: Program Manager accepted it, but "
+                     "no folder of it appeared in the Start menu\r\n"))
+      << log;
+  EXPECT_NE(std::string::npos,
+            log.find("step 30: The program group \"Quelmar Ovistra\" could not be made"))
+      << log;
+  EXPECT_NE(std::string::npos, log.find("exit code 1")) << log;
+  EXPECT_TRUE(EntryExists()) << "every other step ran";
+}
+
 }  // namespace
