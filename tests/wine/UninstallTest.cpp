@@ -241,6 +241,39 @@ TEST_F(UninstallTest, HeldFilesStayWithTheRecordTheUninstallerAndTheEntryUntilAS
   EXPECT_EQ(kept, Minus(after, before));
 }
 
+TEST_F(UninstallTest, AskedWithAHeldFileTheUserClosesItAndRetriesOrStopsWithNothingRemoved) {
+  ASSERT_EQ(0u, InstallUnattended());
+  CloseGroupBrowser();
+  const std::string settings = std::string(kWork) + "\\kq.ini";
+  const std::vector<std::string> installed = FilesIn(kWork);
+  const std::string command = "\"" + std::string(kWork) + "\\uninst.exe\"";
+  for (const int answer : {IDABORT, IDRETRY}) {
+    HANDLE held = CreateFileA(settings.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    ui::Process uninstaller(command, kWork);
+    const ui::Driver user(uninstaller.Id());
+    user.Answer(user.WaitMessageBox(15000), IDYES);
+    const ui::MessageBoxView box = user.WaitMessageBox(15000);
+    EXPECT_TRUE(Contains(box.text,
+                         "These files of Quelmar Ovistra are in use and cannot be "
+                         "removed now:\n" +
+                             OnDisk(kWork) + "\\kq.ini (in use by"))
+        << box.text;
+    EXPECT_TRUE(GetDlgItem(box.window, IDABORT) && GetDlgItem(box.window, IDRETRY) &&
+                GetDlgItem(box.window, IDIGNORE));
+    CloseHandle(held);
+    user.Answer(box, answer);
+    if (answer == IDABORT) {
+      EXPECT_EQ(3u, uninstaller.WaitExit(30000));
+      EXPECT_EQ(installed, FilesIn(kWork)) << "nothing removed";
+    } else {
+      EXPECT_EQ(0u, uninstaller.WaitExit(30000)) << "free now, all goes";
+      EXPECT_TRUE(RemovalCopyDone());
+    }
+  }
+}
+
 TEST_F(UninstallTest, TwoInstallationsHaveEntriesOfTheirOwnAndShareTheGroupUntilTheLastGoes) {
   const Snapshot before = PrefixState();
   const std::string first = kWork, second = std::string(kBase) + "\\Second";
