@@ -95,17 +95,13 @@ class BoundsCheck {
   const char* Problem(const RecordLine& line) const {
     switch (line.kind) {
       case RecordKind::File:
-        if (line.value.empty() || FileNameProblem(line.value))
-          return "it is not a file name in the installation folder";
-        return nullptr;
+        return FileProblem(line.value);
       case RecordKind::Folder:
         return FolderProblem(line.value);
       case RecordKind::Shortcut:
         return ShortcutProblem(line.value);
       case RecordKind::Group:
-        if (m_bounds.productName.empty() || line.value != m_bounds.productName)
-          return "it is not the product's program group";
-        return nullptr;
+        return GroupProblem(line.value);
       case RecordKind::UninstallEntry:
         return EntryProblem(line.value);
       case RecordKind::RegistryKey:
@@ -131,6 +127,18 @@ class BoundsCheck {
     for (const std::string& group : m_groups)
       if (SameTextIgnoringCase(path, group)) return true;
     return false;
+  }
+
+  static const char* FileProblem(const std::string& value) {
+    if (value.empty() || FileNameProblem(value))
+      return "it is not a file name in the installation folder";
+    return nullptr;
+  }
+
+  const char* GroupProblem(const std::string& value) const {
+    if (m_bounds.productName.empty() || value != m_bounds.productName)
+      return "it is not the product's program group";
+    return nullptr;
   }
 
   const char* FolderProblem(const std::string& value) const {

@@ -195,5 +195,13 @@ class RemovalFixture : public testing::Test {
     return state;
   }
 
+  // Expects the prefix to become `before` but for `kept`.
+  static void ExpectMachineAsBeforeBut(const Snapshot& before,
+                                       const std::vector<std::string>& kept) {
+    const Snapshot after = WaitForState(before, kept);
+    EXPECT_EQ(std::vector<std::string>{}, Minus(before, after)) << "nothing that was there went";
+    EXPECT_EQ(kept, Minus(after, before));
+  }
+
   std::string m_home, m_dist;
 };

@@ -392,6 +392,15 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
   CloseGroupBrowser();
 }
 
+// Through the wizard into `work` with every other answer as it comes, and
+// Finish.
+void WalkToFinish(const Driver& user, const std::string& work) {
+  const HWND sheet = WalkToWorkFolderPage(user);
+  LeaveWorkFolderPage(user, sheet, work);
+  ShownPage(user, sheet, "Bonus Package");
+  user.Press(sheet, WizardButton::Finish);
+}
+
 // Another program holds kq.exe of an earlier installation open, so the join
 // of "kq" fails in step 14. The run still completes its other steps, then one
 // message names the package; the old program and the package's pieces stay.
@@ -408,10 +417,7 @@ TEST(InstallRun, JoinThatFailsIsReportedAfterTheLastStep) {
 
   ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
   const Driver user(setup.Id());
-  const HWND sheet = WalkToWorkFolderPage(user);
-  LeaveWorkFolderPage(user, sheet, work);
-  ShownPage(user, sheet, "Bonus Package");
-  user.Press(sheet, WizardButton::Finish);
+  WalkToFinish(user, work);
   // The join retries the held file for 15 s before it gives up.
   const ui::MessageBoxView box = user.WaitMessageBox(90000);
   ui::Screenshot("failed-join");
@@ -452,10 +458,7 @@ TEST(InstallRun, AGroupThatWasNotMadeIsReportedAfterTheLastStep) {
 
   ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
   const Driver user(setup.Id());
-  const HWND sheet = WalkToWorkFolderPage(user);
-  LeaveWorkFolderPage(user, sheet, work);
-  ShownPage(user, sheet, "Bonus Package");
-  user.Press(sheet, WizardButton::Finish);
+  WalkToFinish(user, work);
   const ui::MessageBoxView box = user.WaitMessageBox(60000);
   EXPECT_EQ(
       "The program group \"Quelmar Ovistra\" could not be made in the Start menu. Start "

@@ -87,9 +87,7 @@ TEST_F(OemNameTest, AnUnusualButSoundNameInstallsAndUninstallsCleanly) {
   DeleteFileA((std::string(kRemovalWork) + "\\standins.log").c_str());
   const RunOutcome removal = Uninstall();
   EXPECT_EQ(0u, removal.exitCode) << removal.errors;
-  const Snapshot after = WaitForState(before, {});
-  EXPECT_EQ(std::vector<std::string>{}, Minus(before, after));
-  EXPECT_EQ(std::vector<std::string>{}, Minus(after, before));
+  ExpectMachineAsBeforeBut(before, {});
 }
 
 }  // namespace
