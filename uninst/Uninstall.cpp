@@ -6,6 +6,7 @@
 #include "install/InstallLog.h"
 #include "install/ProgramGroup.h"
 #include "install/RecordBounds.h"
+#include "install/UninstallEntry.h"
 #include "platform/FilesInUse.h"
 #include "platform/Folders.h"
 #include "platform/ShellLink.h"
@@ -37,6 +38,15 @@ class Outcomes {
   std::vector<std::string> m_problems;
 };
 
+// "in use by" and the programs that hold `path`.
+std::string Holders(const std::string& path) {
+  const std::vector<std::string> holders = ProgramsUsing(path);
+  if (holders.empty()) return "in use by another program";
+  std::string text = "in use by ";
+  for (size_t i = 0; i < holders.size(); ++i) text += (i ? ", " : "") + holders[i];
+  return text;
+}
+
 Removal RemoveFile(const std::string& path) {
   FileOps& files = RealFileOps();
   if (!files.Exists(path)) return Removal::AlreadyGone;
@@ -60,14 +70,15 @@ Uninstallation::Check Uninstallation::Prepare(std::string& message) {
   }
   // A copy of the uninstaller and its record elsewhere must not act on the
   // folder it was copied to.
+  bool registered = false;
   for (const InstalledEntry& entry : InstalledEntries()) {
     if (entry.installLocation.empty() ||
         !RealFileOps().SameFile(entry.installLocation, m_strFolder))
       continue;
-    if (m_entries.empty() && !OemNameProblem(entry.displayName)) m_strProduct = entry.displayName;
-    m_entries.push_back(entry);
+    if (!registered && !OemNameProblem(entry.displayName)) m_strProduct = entry.displayName;
+    registered = true;
   }
-  if (m_entries.empty()) {
+  if (!registered) {
     message = m_strProduct + " is not installed in " + m_strFolder + ": nothing was removed.";
     return Check::NotInstalledHere;
   }
@@ -96,14 +107,6 @@ Uninstallation::Check Uninstallation::Prepare(std::string& message) {
 std::string Uninstallation::LogPath() const {
   const std::vector<std::string> logs = m_record.Values(RecordKind::Log);
   return logs.empty() ? std::string() : logs.back();
-}
-
-std::string Uninstallation::Holders(const std::string& path) const {
-  const std::vector<std::string> holders = ProgramsUsing(path);
-  if (holders.empty()) return "in use by another program";
-  std::string text = "in use by ";
-  for (size_t i = 0; i < holders.size(); ++i) text += (i ? ", " : "") + holders[i];
-  return text;
 }
 
 std::vector<std::string> Uninstallation::FilesInUse() const {

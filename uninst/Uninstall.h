@@ -10,7 +10,6 @@
 
 #include "install/InstallLog.h"
 #include "install/InstallRecord.h"
-#include "install/UninstallEntry.h"
 
 constexpr int kUninstallRemoved = 0;
 constexpr int kUninstallIncomplete = 1;
@@ -54,8 +53,6 @@ class Uninstallation {
 
  private:
   std::string RecordPath() const;
-  // "in use by" and the programs that hold `path`.
-  std::string Holders(const std::string& path) const;
   // The folder of another installation of the product that still has its
   // record: it uses the same group. Empty when there is none.
   std::string OtherInstallation() const;
@@ -64,6 +61,5 @@ class Uninstallation {
   std::string m_strOwnName;
   std::string m_strProduct;
   InstallRecord m_record;
-  std::vector<InstalledEntry> m_entries;
   bool m_bFinished = false;
 };
