@@ -64,6 +64,14 @@ void CSetupApp::RunInstallMode() {
   // The distribution is expected to be the current folder; without its
   // first piece there is nothing to install.
   if (!CanOpenForReading("kq0.cab")) return;
+  // A name that cannot be a folder or a key is the supplier's to correct,
+  // as a damaged piece is; rewriting it would hide their mistake.
+  const std::string branding = BrandingProblem(*this);
+  if (!branding.empty()) {
+    AfxMessageBox(branding.c_str(), MB_OK | MB_ICONSTOP);
+    m_nExitCode = 1;
+    return;
+  }
   // A broken download or a bad disc is refused before anything changes,
   // rather than found out by a join halfway through the installation.
   const std::string damage = CheckDistribution(RealFileOps());

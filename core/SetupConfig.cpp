@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/NameRules.h"
+
 namespace {
 
 constexpr char kTitleSuffix[] = " Setup   Ver. %d.%02d";
@@ -26,10 +28,21 @@ void Store(char (&field)[kTextSize], const std::string& value) {
   field[length] = '\0';
 }
 
+int StoreText(const std::string& value, const char* defaultValue, char (&field)[kTextSize]) {
+  Store(field, value);
+  return std::strcmp(field, defaultValue) != 0;
+}
+
 int ReadText(const KeyReader& read, const char* key, const char* defaultValue,
              char (&field)[kTextSize]) {
-  Store(field, read(key, defaultValue));
-  return std::strcmp(field, defaultValue) != 0;
+  return StoreText(read(key, defaultValue), defaultValue, field);
+}
+
+// A blank product name counts as not given: no group, entry or question is
+// ever made from it.
+int ReadProductName(const KeyReader& read, char (&field)[kTextSize]) {
+  const std::string name = read(kProductNameKey, kDefaultProductName);
+  return StoreText(IsBlankName(name) ? kDefaultProductName : name, kDefaultProductName, field);
 }
 
 // A server key counts as given unless its value holds the placeholder; only
@@ -59,8 +72,7 @@ std::string FolderIniPath(const std::string& programPath) {
 }
 
 void ReadBranding(SetupState& state, const KeyReader& read) {
-  state.m_bOemProductName =
-      ReadText(read, "OEMProductName", kDefaultProductName, state.m_szProductName);
+  state.m_bOemProductName = ReadProductName(read, state.m_szProductName);
   state.m_bOemWebSite = ReadText(read, "OEMWebSite", kDefaultWebSite, state.m_szWebSite);
   state.m_bOemCompanyName =
       ReadText(read, "OEMCompanyName", kDefaultCompanyName, state.m_szCompanyName);
@@ -69,6 +81,15 @@ void ReadBranding(SetupState& state, const KeyReader& read) {
   state.m_bServerDir = ReadServer(read, "OEMServerDir", state.m_szServerDir);
   state.m_bServerMainPage = ReadServer(read, "OEMServerMainPageName", state.m_szServerMainPage);
   state.m_bServerMainPageM = ReadServer(read, "OEMServerMainPageNameM", state.m_szServerMainPageM);
+}
+
+std::string BrandingProblem(const SetupState& state) {
+  const char* problem = OemNameProblem(state.m_szProductName);
+  if (!problem) return std::string();
+  return std::string("The value of ") + kProductNameKey + " in " + state.m_szSetupIni + ", \"" +
+         state.m_szProductName + "\", " + problem +
+         ": it cannot name the program group and the entry of the installed programs. Nothing "
+         "was installed; the supplier of this setup must correct it.";
 }
 
 void BuildTitleFormat(SetupState& state) {

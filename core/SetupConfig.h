@@ -27,8 +27,16 @@ constexpr char kNoValue[] = "\x01";
 
 using KeyReader = std::function<std::string(const char* key, const char* defaultValue)>;
 
+constexpr char kProductNameKey[] = "OEMProductName";
+
 // Fills the branding fields and their flags from the configuration file.
+// A blank product name counts as not given.
 void ReadBranding(SetupState& state, const KeyReader& read);
+// Why the product name cannot name the program group and the entry of the
+// installed programs, as one line that names the key, the file, the value
+// and what is wrong; empty when it can. The modes that install refuse
+// to start with such a name.
+std::string BrandingProblem(const SetupState& state);
 
 // The product name followed by " Setup   Ver. %d.%02d", made safe for
 // formatting: a percent sign in the name shows as itself, and a name too long

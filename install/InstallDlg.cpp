@@ -79,7 +79,7 @@ void CInstallDlg::RefuseRun(const std::string& message) {
   EndDialog(IDCANCEL);
 }
 
-void CInstallDlg::ReportFailedJoins(const std::string& message) {
+void CInstallDlg::ReportIncomplete(const std::string& message) {
   KillTimer(kStepTimer);
   AfxMessageBox(message.c_str(), MB_OK | MB_ICONSTOP);
 }

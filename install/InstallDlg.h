@@ -26,6 +26,6 @@ class CInstallDlg : public CDialog, public CInstallSteps {
   bool RetryPieceCopy(const std::string& message) override;
   void CancelRun() override;
   void RefuseRun(const std::string& message) override;
-  void ReportFailedJoins(const std::string& message) override;
+  void ReportIncomplete(const std::string& message) override;
   void FinishRun() override;
 };

@@ -1,5 +1,15 @@
 #include "install/InstallLog.h"
 
+bool IsInstallationLog(const std::string& path, FileOps& files) {
+  const int file = files.OpenRead(path);
+  if (file == FileOps::kNoFile) return false;
+  char start[sizeof kUnattendedLogStart - 1];
+  const long read = files.Read(file, start, sizeof start);
+  files.Close(file);
+  return read == static_cast<long>(sizeof start) &&
+         std::string(start, sizeof start) == kUnattendedLogStart;
+}
+
 InstallLog::InstallLog(const std::string& path, Start start, FileOps& files) : m_files(files) {
   if (path.empty()) return;
   std::string earlier;

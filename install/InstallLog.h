@@ -6,6 +6,14 @@
 
 #include "platform/FileOps.h"
 
+// The words that begin the log of an unattended installation.
+constexpr char kUnattendedLogStart[] = "answers from ";
+
+// True when the file at `path` begins as the log of an unattended
+// installation: the only file outside its folder that the uninstaller
+// writes to.
+bool IsInstallationLog(const std::string& path, FileOps& files = RealFileOps());
+
 class InstallLog {
  public:
   enum class Start { Afresh, AfterEarlierLines };

@@ -111,9 +111,9 @@ void CInstallSteps::RunInstallStep() {
       case kLastStep:
         // Once, after the last step: the product is not whole, though
         // every other step has run.
-        if (!m_failedJoins.empty()) {
-          Note(StepText(step, FailedJoinsMessage(m_failedJoins)));
-          ReportFailedJoins(FailedJoinsMessage(m_failedJoins));
+        if (const std::string problems = EndProblems(); !problems.empty()) {
+          Note(StepText(step, problems));
+          ReportIncomplete(problems);
         }
         Note(StepText(step, "installation ended"));
         FinishRun();
@@ -146,7 +146,8 @@ bool CInstallSteps::PrepareWorkFolder() {
 
   // An earlier installation into the same folder keeps what it recorded.
   InstallRecord earlier;
-  if (InstallRecord::Load(WorkFolderPath(kInstallRecordName), earlier)) m_record.Merge(earlier);
+  if (InstallRecord::Load(WorkFolderPath(kInstallRecordName), earlier) == RecordState::Read)
+    m_record.Merge(earlier);
   RecordMissingFolders();
   std::string folders = ini;
   CreateFolderPath(&folders[0]);
@@ -243,10 +244,15 @@ void CInstallSteps::JoinPackages() {
 }
 
 void CInstallSteps::CreateGroup() {
-  const ProgramGroupMade made = CreateProgramGroup(RunningSetup().m_szProductName, m_strFolder);
+  const char* group = RunningSetup().m_szProductName;
+  const ProgramGroupMade made = CreateProgramGroup(group, m_strFolder);
+  m_bGroupMade = made.Made();
   if (made.byProgramManager) {
-    Record(RecordKind::Group, RunningSetup().m_szProductName);
-    Note(StepText(15, std::string("program group ") + RunningSetup().m_szProductName));
+    Record(RecordKind::Group, group);
+    Note(StepText(15, std::string("program group ") + group +
+                          (made.folderMissing ? ": Program Manager accepted it, but no folder of "
+                                                "it appeared in the Start menu"
+                                              : "")));
   } else if (!made.shortcutFolder.empty()) {
     Record(RecordKind::Folder, made.shortcutFolder);
     for (const std::string& shortcut : made.shortcuts) Record(RecordKind::Shortcut, shortcut);
@@ -254,6 +260,16 @@ void CInstallSteps::CreateGroup() {
   } else {
     Note(StepText(15, "no program group could be made"));
   }
+}
+
+std::string CInstallSteps::EndProblems() const {
+  std::string problems;
+  if (!m_failedJoins.empty()) problems = FailedJoinsMessage(m_failedJoins);
+  if (!m_bGroupMade) {
+    if (!problems.empty()) problems += "\n\n";
+    problems += GroupNotMadeMessage(RunningSetup().m_szProductName, m_strFolder);
+  }
+  return problems;
 }
 
 void CInstallSteps::RegisterWithWindows() {

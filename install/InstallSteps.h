@@ -38,8 +38,9 @@ class CInstallSteps {
   // Records the folders of the working folder path that do not exist yet,
   // so that the uninstaller takes away those the installation makes.
   void RecordMissingFolders();
-  // True when every file the steps copied or joined is in place so far.
-  bool Complete() const { return m_bComplete && m_failedJoins.empty(); }
+  // True when every file the steps copied or joined and the program group
+  // are in place so far.
+  bool Complete() const { return m_bComplete && m_failedJoins.empty() && m_bGroupMade; }
 
   // A piece could not be copied: true to copy it again, false to give up.
   virtual bool RetryPieceCopy(const std::string& message) = 0;
@@ -48,8 +49,9 @@ class CInstallSteps {
   // The run must not begin, for the reason `message` gives; nothing was
   // done and no later step runs.
   virtual void RefuseRun(const std::string& message) = 0;
-  // Before the end: packages whose join failed, in the words of `message`.
-  virtual void ReportFailedJoins(const std::string& message) = 0;
+  // Before the end: what is not in place (packages whose join failed, the
+  // program group), in the words of `message`.
+  virtual void ReportIncomplete(const std::string& message) = 0;
   // Step 30: the run is over.
   virtual void FinishRun() = 0;
   // One line about what a step did, for a log. Never a password.
@@ -66,6 +68,8 @@ class CInstallSteps {
   void EndPieceSearch();
   void JoinPackages();
   void CreateGroup();
+  // What the last step reports: failed joins, a group that was not made.
+  std::string EndProblems() const;
   void RegisterWithWindows();
   void ReturnToSetupFolder();
   void CopyToWorkFolder(int step, const char* name);
@@ -80,6 +84,9 @@ class CInstallSteps {
   bool m_bComplete = true;
   // Packages whose join failed in step 14, reported after the last step.
   std::vector<std::string> m_failedJoins;
+  // False once step 15 could not make the group; a run that ends before it
+  // has not tried.
+  bool m_bGroupMade = true;
   InstallRecord m_record;
   bool m_bRecordChanged = false;
 };

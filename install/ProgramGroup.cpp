@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/NameRules.h"
 #include "platform/FileOps.h"
 #include "platform/Folders.h"
 #include "platform/ProgramManager.h"
@@ -39,19 +40,57 @@ void CreateShortcutGroup(const std::string& group, const std::string& folder,
   made.shortcuts = shortcuts;
 }
 
+// The group's folders that exist, in the user's Programs folder and in that
+// of all users.
+std::vector<std::string> GroupFolders(const std::string& group) {
+  std::vector<std::string> folders;
+  for (const std::string& programs : StartMenuProgramsFolders()) {
+    const std::string groupFolder = programs + "\\" + group;
+    if (FolderExists(groupFolder.c_str())) folders.push_back(groupFolder);
+  }
+  return folders;
+}
+
 }  // namespace
 
 ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder) {
   ProgramGroupMade made;
+  // Such a name would make the group somewhere else than in Programs, or
+  // Programs itself, and an empty one crashes Wine's Program Manager.
+  if (FolderNameProblem(group)) return made;
   const std::vector<bool> accepted =
       GetProgramManager().Execute(ProgramGroupCommands(group, folder), kCommandTimeoutMs);
   made.byProgramManager = ProgramManagerMadeGroup(accepted);
-  if (!made.byProgramManager) CreateShortcutGroup(group, folder, made);
+  if (!made.byProgramManager)
+    CreateShortcutGroup(group, folder, made);
+  else
+    made.folderMissing = GroupFolders(group).empty();
   return made;
 }
 
-bool DeleteProgramGroup(const std::string& group) {
+std::string GroupNotMadeMessage(const std::string& group, const std::string& folder) {
+  return "The program group \"" + group +
+         "\" could not be made in the Start menu. Start the product with " + folder + "\\kq.exe.";
+}
+
+Removal RemoveProgramGroup(const std::string& group, const std::string& folder) {
+  if (FolderNameProblem(group)) return Removal::Failed;
+  const std::vector<std::string> folders = GroupFolders(group);
+  for (const std::string& groupFolder : folders) {
+    const std::unique_ptr<FileOps> files = FolderFileOps(groupFolder);
+    for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {
+      const std::string shortcut = ShortcutFileName(item.title);
+      if (files->Exists(shortcut)) files->Delete(shortcut);
+    }
+    if (!FolderIsEmpty(groupFolder.c_str())) return Removal::Kept;
+  }
+  // Program Manager's deletion takes the folder with what is in it, so it is
+  // asked only now that the group is empty.
   const std::vector<bool> accepted =
       GetProgramManager().Execute({DeleteGroupCommand(group)}, kCommandTimeoutMs);
-  return !accepted.empty() && accepted[0];
+  bool gone = true;
+  for (const std::string& groupFolder : folders) gone = RemoveFolder(groupFolder.c_str()) && gone;
+  if (!gone) return Removal::Failed;
+  return folders.empty() && (accepted.empty() || !accepted[0]) ? Removal::AlreadyGone
+                                                               : Removal::Removed;
 }

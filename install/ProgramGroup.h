@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "install/Removal.h"
+
 // One item of the group: the program it starts and the title it shows.
 struct ProgramGroupItem {
   std::string target;
@@ -34,16 +36,28 @@ std::string DeleteGroupCommand(const std::string& group);
 // How the group was made, so that the uninstaller can take it away.
 struct ProgramGroupMade {
   bool byProgramManager = false;
+  // Program Manager accepted the group, yet no folder of it appeared in the
+  // Start menu: the user sees no group.
+  bool folderMissing = false;
   // Where Program Manager failed: the group's folder and its shortcut
   // files, when they were written.
   std::string shortcutFolder;
   std::vector<std::string> shortcuts;
+
+  bool Made() const { return (byProgramManager && !folderMissing) || !shortcutFolder.empty(); }
 };
 
 // Makes the group through Program Manager; where none answers or a command
 // is refused, the same group as shortcut files in the Start menu's Programs
-// folder. Quiet either way: a group that cannot be made is left out whole.
+// folder. A group that cannot be made is left out whole. A name that cannot
+// be a folder's (FolderNameProblem) makes nothing and sends nothing.
 ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder);
 
-// Removes the group that Program Manager made; true when it accepted.
-bool DeleteProgramGroup(const std::string& group);
+// The message for a group that was not made, shown once at the end.
+std::string GroupNotMadeMessage(const std::string& group, const std::string& folder);
+
+// Takes away the group of the installation in `folder`: its two shortcuts
+// one by one, then the group itself only if nothing else is left in it (the
+// user's own items stay with their group). Program Manager is asked to
+// delete the emptied group; a group that is gone already counts as removed.
+Removal RemoveProgramGroup(const std::string& group, const std::string& folder);

@@ -2,12 +2,14 @@
 
 #include "core/FolderPath.h"
 #include "core/RunningSetup.h"
+#include "core/SetupConfig.h"
 #include "install/InstallLog.h"
 #include "install/InstallSteps.h"
 #include "install/UnattendedAnswers.h"
 #include "package/PackageCheck.h"
 #include "platform/Folders.h"
 #include "platform/Profile.h"
+#include "platform/StandardError.h"
 #include "platform/SystemVersion.h"
 #include "wizard/DialUpTuning.h"
 
@@ -35,7 +37,7 @@ class CUnattendedInstall : public CInstallSteps {
   void CancelRun() override { m_bEnded = m_bGaveUp = true; }
   void RefuseRun(const std::string&) override { m_bEnded = m_bGaveUp = true; }
   // The log has the message already.
-  void ReportFailedJoins(const std::string&) override {}
+  void ReportIncomplete(const std::string&) override {}
   void FinishRun() override { m_bEnded = true; }
   void Note(const std::string& line) override { m_log.Line(line); }
 
@@ -81,7 +83,15 @@ int RunUnattendedInstall(const std::string& answersFile) {
       },
       answers, problem);
   InstallLog log(answers.m_strLog.empty() ? std::string() : FullPath(answers.m_strLog.c_str()));
-  log.Line("answers from " + file);
+  log.Line(kUnattendedLogStart + file);
+  // Start-up's refusal of the wizard, for whoever started the run.
+  const std::string branding = BrandingProblem(RunningSetup());
+  if (!branding.empty()) {
+    WriteStandardError(branding);
+    log.Line(branding);
+    log.Line("nothing installed");
+    return kUnattendedFailed;
+  }
   if (!accepted) {
     log.Line("answer " + problem.key + " refused: " + problem.message);
     log.Line("nothing installed");

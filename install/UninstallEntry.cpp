@@ -4,26 +4,19 @@
 #include <cstring>
 
 #include "core/SetupConfig.h"
+#include "install/EntryName.h"
+#include "platform/FileOps.h"
+#include "platform/Folders.h"
 #include "platform/Registry.h"
 #include "platform/SystemVersion.h"
 
 namespace {
-
-constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
 struct RootName {
   HKEY root;
   const char* name;
 };
 const RootName kRoots[] = {{HKEY_CURRENT_USER, "HKCU"}, {HKEY_LOCAL_MACHINE, "HKLM"}};
-
-// A backslash would make the name a path of keys.
-std::string EntryName(const char* productName) {
-  std::string name = *productName ? productName : kDefaultProductName;
-  for (char& c : name)
-    if (c == '\\') c = '_';
-  return name;
-}
 
 void WriteText(HKEY root, const std::string& key, const char* name, const std::string& value) {
   RegistryWrite(root, key.c_str(), name, REG_SZ, value.c_str(),
@@ -51,7 +44,8 @@ bool SplitKey(const std::string& recorded, HKEY& root, std::string& key) {
 
 UninstallRegistration RegisterUninstallEntry(const SetupState& state, const std::string& folder) {
   const RootName& hive = IsNtFamily() ? kRoots[0] : kRoots[1];
-  const std::string key = kUninstallKey + EntryName(state.m_szProductName);
+  const std::string key = std::string(kUninstallKeyPath) + "\\" +
+                          UninstallEntryName(state.m_szProductName, FolderMark(LongPath(folder)));
   UninstallRegistration registration;
   registration.entryKey = std::string(hive.name) + "\\" + key;
   std::vector<std::string> created;
@@ -77,11 +71,34 @@ UninstallRegistration RegisterUninstallEntry(const SetupState& state, const std:
   return registration;
 }
 
-bool RemoveRecordedKey(const std::string& recorded, bool onlyIfEmpty) {
+std::vector<InstalledEntry> InstalledEntries() {
+  std::vector<InstalledEntry> entries;
+  for (const RootName& hive : kRoots) {
+    for (const std::string& name : RegistrySubkeys(hive.root, kUninstallKeyPath)) {
+      const std::string key = std::string(kUninstallKeyPath) + "\\" + name;
+      entries.push_back({std::string(hive.name) + "\\" + key,
+                         RegistryText(hive.root, key.c_str(), "DisplayName"),
+                         RegistryText(hive.root, key.c_str(), "InstallLocation")});
+    }
+  }
+  return entries;
+}
+
+Removal RemoveUninstallEntry(const std::string& recorded, const std::string& folder) {
   HKEY root;
   std::string key;
-  if (!SplitKey(recorded, root, key)) return false;
-  if (!RegistryKeyExists(root, key.c_str())) return true;
-  if (onlyIfEmpty && !RegistryKeyIsEmpty(root, key.c_str())) return true;
-  return RegistryDeleteKey(root, key.c_str());
+  if (!SplitKey(recorded, root, key)) return Removal::Failed;
+  if (!RegistryKeyExists(root, key.c_str())) return Removal::AlreadyGone;
+  const std::string location = RegistryText(root, key.c_str(), "InstallLocation");
+  if (location.empty() || !RealFileOps().SameFile(location, folder)) return Removal::Kept;
+  return RegistryDeleteKey(root, key.c_str()) ? Removal::Removed : Removal::Failed;
+}
+
+Removal RemoveRecordedKey(const std::string& recorded) {
+  HKEY root;
+  std::string key;
+  if (!SplitKey(recorded, root, key)) return Removal::Failed;
+  if (!RegistryKeyExists(root, key.c_str())) return Removal::AlreadyGone;
+  if (!RegistryKeyIsEmpty(root, key.c_str())) return Removal::Kept;
+  return RegistryDeleteKey(root, key.c_str()) ? Removal::Removed : Removal::Failed;
 }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "core/NameRules.h"
+
 namespace {
 
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -31,29 +33,6 @@ bool IsPieceOf(std::string_view name, std::string_view prefix) {
     if (!IsDigit(static_cast<uint8_t>(c))) return false;
   }
   return true;
-}
-
-// The part of a name before its first dot, without the blanks Windows drops
-// behind it: what Windows compares with its device names.
-std::string_view DeviceStem(std::string_view name) {
-  std::string_view stem = name.substr(0, name.find('.'));
-  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
-  return stem;
-}
-
-// Names that open a device instead of a file in every folder, whatever
-// extension follows ("con.txt", "nul .txt" and "LPT9.log" alike). Windows
-// counts the superscript digits of the code page as digits here too.
-bool IsDeviceName(std::string_view name) {
-  const std::string_view stem = DeviceStem(name);
-  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"}) {
-    if (EqualNoCase(stem, device)) return true;
-  }
-  if (stem.size() != 4) return false;
-  const bool port = EqualNoCase(stem.substr(0, 3), "COM") || EqualNoCase(stem.substr(0, 3), "LPT");
-  const uint8_t digit = static_cast<uint8_t>(stem[3]);
-  return port &&
-         ((digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3);
 }
 
 }  // namespace
@@ -138,15 +117,7 @@ const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
     return "has a folder part; the join creates no folders";
   }
   if (name.find(':') != std::string_view::npos) return "names a drive or a stream (\":\")";
-  for (char c : name) {
-    if (static_cast<uint8_t>(c) < ' ' || std::strchr("<>\"|?*", c)) {
-      return "holds a character that a file name cannot hold";
-    }
-  }
-  // Windows drops trailing dots and blanks, so such a name would be another
-  // file than the one checked ("..", "temp.cab." and "a " alike).
-  if (name.back() == '.' || name.back() == ' ') return "ends in a dot or a blank";
-  if (IsDeviceName(name)) return "is a device name of Windows (CON, NUL, COM1, LPT1, ...)";
+  if (const char* problem = FileNameProblem(name)) return problem;
   if (EqualNoCase(name, kStagingFileName)) return "is the staging file \"temp.cab\"";
   if (IsPieceOf(name, prefix)) return "is a piece of the package itself";
   return nullptr;

@@ -72,6 +72,19 @@ bool FolderExists(const char* folder) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool FolderIsEmpty(const char* folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((std::string(folder) + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return true;
+  bool empty = true;
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") empty = false;
+  } while (empty && FindNextFileA(search, &found));
+  FindClose(search);
+  return empty;
+}
+
 bool RemoveFolder(const char* folder) {
   return _rmdir(folder) == 0 || GetFileAttributesA(folder) == INVALID_FILE_ATTRIBUTES;
 }
@@ -80,6 +93,13 @@ std::string FullPath(const char* path) {
   char full[MAX_PATH];
   const DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
   return length > 0 && length < sizeof full ? std::string(full, length) : std::string(path);
+}
+
+std::string LongPath(const std::string& path) {
+  const std::string full = FullPath(path.c_str());
+  char longer[MAX_PATH];
+  const DWORD length = GetLongPathNameA(full.c_str(), longer, sizeof longer);
+  return length > 0 && length < sizeof longer ? std::string(longer, length) : full;
 }
 
 bool HasDriveLetter(const char* path) {

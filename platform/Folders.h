@@ -14,8 +14,13 @@ bool MakeFolder(const char* folder);
 // Removes an empty folder; true when it is gone (removed now or absent).
 bool RemoveFolder(const char* folder);
 bool FolderExists(const char* folder);
+// True when the folder holds no file and no folder.
+bool FolderIsEmpty(const char* folder);
 // `path` made absolute against the current folder.
 std::string FullPath(const char* path);
+// `path` made absolute, its short names written out where it exists: one
+// spelling for the folder whatever way it was reached.
+std::string LongPath(const std::string& path);
 
 // Restores the drive and folder that were current when it was made, however
 // the work in its scope ends.

@@ -47,6 +47,31 @@ RegistryLookup RegistryQuery(HKEY root, const char* key, const char* name, DWORD
   return result == ERROR_SUCCESS ? RegistryLookup::Found : RegistryLookup::Failed;
 }
 
+std::string RegistryText(HKEY root, const char* key, const char* name) {
+  constexpr DWORD kMaxText = 32767;
+  DWORD type = 0;
+  std::string bytes;
+  if (RegistryQuery(root, key, name, kMaxText, &type, &bytes) != RegistryLookup::Found ||
+      (type != REG_SZ && type != REG_EXPAND_SZ))
+    return std::string();
+  return bytes.substr(0, bytes.find('\0'));
+}
+
+std::vector<std::string> RegistrySubkeys(HKEY root, const char* key) {
+  std::vector<std::string> names;
+  HKEY opened = OpenKey(root, key);
+  if (!opened) return names;
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD size = sizeof name;
+    if (RegEnumKeyExA(opened, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    names.emplace_back(name, size);
+  }
+  RegCloseKey(opened);
+  return names;
+}
+
 void RegistryWrite(HKEY root, const char* key, const char* name, DWORD type, const void* data,
                    DWORD size) {
   HKEY opened = OpenKey(root, key);

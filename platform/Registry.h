@@ -17,6 +17,10 @@ enum class RegistryLookup { Found, Absent, Failed };
 // `maxSize` bytes.
 RegistryLookup RegistryQuery(HKEY root, const char* key, const char* name, DWORD maxSize,
                              DWORD* type, std::string* bytes);
+// The text of a string value; empty when there is none.
+std::string RegistryText(HKEY root, const char* key, const char* name);
+// The names of the keys right below `key`.
+std::vector<std::string> RegistrySubkeys(HKEY root, const char* key);
 // Nothing happens when the key does not open.
 void RegistryWrite(HKEY root, const char* key, const char* name, DWORD type, const void* data,
                    DWORD size);

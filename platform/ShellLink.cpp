@@ -62,6 +62,15 @@ std::string StartMenuProgramsFolder() {
   return SpecialFolder(CSIDL_PROGRAMS);
 }
 
+std::vector<std::string> StartMenuProgramsFolders() {
+  std::vector<std::string> folders;
+  for (int csidl : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS}) {
+    const std::string folder = SpecialFolder(csidl);
+    if (!folder.empty()) folders.push_back(folder);
+  }
+  return folders;
+}
+
 bool CreateShellLink(const std::string& linkFile, const std::string& target,
                      const std::string& workingFolder) {
   const HRESULT com = CoInitialize(nullptr);

@@ -2,12 +2,14 @@
 
 #include <cstring>
 
+#include "core/NameRules.h"
 #include "core/SetupConfig.h"
 #include "platform/CommandLine.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
 #include "platform/SelfRemoval.h"
+#include "platform/StandardError.h"
 #include "uninst/Uninstall.h"
 
 CUninstApp theUninstApp;
@@ -17,13 +19,14 @@ namespace {
 // The first word of the removal copy's command line; no user types it.
 constexpr char kFinishWord[] = "finish-removal";
 
-// The product name as the installation branded it.
+// The product name as the installation branded it; blank or unusable names
+// count as not given.
 std::string InstalledProductName(const std::string& settingsFile) {
   SetupState branding{};
   ReadBranding(branding, [&](const char* key, const char* defaultValue) {
     return ReadProfileValue("Kq", key, defaultValue, settingsFile.c_str());
   });
-  return branding.m_szProductName;
+  return OemNameProblem(branding.m_szProductName) ? kDefaultProductName : branding.m_szProductName;
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -32,7 +35,58 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
+int ExitCodeOf(Uninstallation::Check check) {
+  switch (check) {
+    case Uninstallation::Check::Ready:
+      break;
+    case Uninstallation::Check::NothingToRemove:
+    case Uninstallation::Check::NotInstalledHere:
+      return kUninstallNothing;
+    case Uninstallation::Check::Damaged:
+    case Uninstallation::Check::OutOfBounds:
+      return kUninstallIncomplete;
+  }
+  return kUninstallRemoved;
+}
+
 }  // namespace
+
+void CUninstApp::Tell(const std::string& text, UINT icon, InstallLog* log) const {
+  if (log) log->Line(text);
+  if (m_bUnattended)
+    WriteStandardError(text);
+  else
+    AfxMessageBox(text.c_str(), MB_OK | icon);
+}
+
+bool CUninstApp::FilesAreFree(Uninstallation& removal, InstallLog& log) const {
+  for (;;) {
+    const std::vector<std::string> held = removal.FilesInUse();
+    if (held.empty()) return true;
+    const std::string text = "These files of " + removal.ProductName() +
+                             " are in use and cannot be removed now:" + Joined(held);
+    if (m_bUnattended) {
+      // Everything else goes; what is held stays for a second run.
+      Tell(text, 0, &log);
+      return true;
+    }
+    switch (AfxMessageBox(
+        (text + "\n\nClose these programs and choose Retry. Ignore removes everything "
+                "else now and keeps these for a later removal.")
+            .c_str(),
+        MB_ABORTRETRYIGNORE | MB_ICONEXCLAMATION)) {
+      case IDRETRY:
+        continue;
+      case IDIGNORE:
+        log.Line(text);
+        return true;
+      default:
+        log.Line(text);
+        log.Line("stopped: nothing removed");
+        return false;
+    }
+  }
+}
 
 BOOL CUninstApp::InitInstance() {
   const std::vector<std::string> words = SplitArguments(m_lpCmdLine);
@@ -40,35 +94,44 @@ BOOL CUninstApp::InitInstance() {
     FinishRemoval(std::vector<std::string>(words.begin() + 1, words.end()));
     return FALSE;
   }
-  const bool unattended = std::strcmp(m_lpCmdLine, "unattended") == 0;
+  m_bUnattended = std::strcmp(m_lpCmdLine, "unattended") == 0;
   const std::string program = ProgramPath();
-  const size_t slash = program.find_last_of('\\');
-  const std::string folder = program.substr(0, slash);
-  const std::string ownName = program.substr(slash + 1);
-  const std::string product = InstalledProductName(folder + "\\kq.ini");
+  const std::string folder = LongPath(ProgramFolder(program));
+  const std::string ownName = program.substr(program.find_last_of('\\') + 1);
+  Uninstallation removal(folder, ownName, InstalledProductName(folder + "\\kq.ini"));
 
-  InstallRecord record;
-  if (!InstallRecord::Load(folder + "\\" + kInstallRecordName, record)) {
-    if (!unattended) AfxMessageBox(("There is nothing of " + product + " to remove.").c_str());
-    m_nExitCode = kUninstallNothing;
+  std::string refusal;
+  const Uninstallation::Check check = removal.Prepare(refusal);
+  // Every box is titled with the product's name.
+  m_pszAppName = removal.ProductName();
+  if (check != Uninstallation::Check::Ready) {
+    m_nExitCode = ExitCodeOf(check);
+    Tell(refusal, m_nExitCode == kUninstallNothing ? 0 : MB_ICONSTOP, nullptr);
     return FALSE;
   }
-  if (!unattended && AfxMessageBox(("Remove " + product + " and all of its components?").c_str(),
-                                   MB_YESNO) != IDYES) {
+  const std::string product = removal.ProductName();
+  if (!m_bUnattended && AfxMessageBox(("Remove " + product + " and all of its components?").c_str(),
+                                      MB_YESNO) != IDYES) {
     m_nExitCode = kUninstallDeclined;
     return FALSE;
   }
-  const std::vector<std::string> logs = record.Values(RecordKind::Log);
-  InstallLog log(logs.empty() ? std::string() : logs.back(), InstallLog::Start::AfterEarlierLines);
+  InstallLog log(removal.LogPath(), InstallLog::Start::AfterEarlierLines);
   log.Line("removing " + product + " from " + folder);
-  std::vector<std::string> problems = RemoveInstallation(record, folder, ownName, log);
-  if (!StartRemovalCopy(kFinishWord, FoldersToRemove(record, folder))) {
+  if (!FilesAreFree(removal, log)) {
+    m_nExitCode = kUninstallDeclined;
+    return FALSE;
+  }
+  std::vector<std::string> problems = removal.Remove(log);
+  if (removal.Finished() && !StartRemovalCopy(kFinishWord, removal.FoldersToRemove())) {
     problems.push_back(program);
     log.Line("could not hand over the removal of " + program);
   }
   m_nExitCode = problems.empty() ? kUninstallRemoved : kUninstallIncomplete;
   log.Line("exit code " + std::to_string(m_nExitCode));
-  if (!problems.empty() && !unattended)
-    AfxMessageBox(("These could not be removed:" + Joined(problems)).c_str());
+  if (!problems.empty()) {
+    const std::string again =
+        removal.Finished() ? "" : "\n\nRun the uninstaller again once they are free.";
+    Tell("These could not be removed:" + Joined(problems) + again, MB_ICONSTOP, nullptr);
+  }
   return FALSE;
 }

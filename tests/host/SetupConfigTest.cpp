@@ -2,6 +2,7 @@
 // title and the choice of mode.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,7 +56,6 @@ TEST(StartupBranding, TextKeysAreGivenWhenTheyDifferExactlyFromTheDefault) {
        &SetupState::m_szProductName, false},
       {"OEMProductName", "quelmar ovistra", &SetupState::m_bOemProductName,
        &SetupState::m_szProductName, true},
-      {"OEMProductName", "", &SetupState::m_bOemProductName, &SetupState::m_szProductName, true},
       {"OEMWebSite", "http://cams.example", &SetupState::m_bOemWebSite, &SetupState::m_szWebSite,
        true},
       {"OEMWebSite", kDefaultWebSite, &SetupState::m_bOemWebSite, &SetupState::m_szWebSite, false},
@@ -70,6 +70,27 @@ TEST(StartupBranding, TextKeysAreGivenWhenTheyDifferExactlyFromTheDefault) {
     EXPECT_EQ(state.*c.flag, c.given ? 1 : 0);
     EXPECT_EQ(std::string(state.*c.field), c.value);
   }
+}
+
+TEST(StartupBranding, ABlankProductNameCountsAsNotGiven) {
+  for (const std::string blank : {"", " ", "   ", "\t", " \t "}) {
+    const SetupState state = Read({{"OEMProductName", blank}});
+    EXPECT_STREQ(state.m_szProductName, "Quelmar Ovistra") << '"' << blank << '"';
+    EXPECT_EQ(state.m_bOemProductName, 0) << '"' << blank << '"';
+    EXPECT_EQ("", BrandingProblem(state)) << '"' << blank << '"';
+  }
+}
+
+TEST(StartupBranding, AProductNameThatCannotNameAFolderIsRefusedNamingKeyFileAndValue) {
+  SetupState state = Read({{"OEMProductName", "..\\..\\Evil Group"}});
+  std::snprintf(state.m_szSetupIni, kTextSize, "%s", "D:\\dist\\setup.ini");
+  EXPECT_EQ(
+      "The value of OEMProductName in D:\\dist\\setup.ini, \"..\\..\\Evil Group\", is \".\" or "
+      "\"..\" or has \"..\" as a part of a path: it cannot name the program group and the entry "
+      "of the installed programs. Nothing was installed; the supplier of this setup must correct "
+      "it.",
+      BrandingProblem(state));
+  EXPECT_EQ("", BrandingProblem(Read({{"OEMProductName", "CamCast Pro"}})));
 }
 
 TEST(StartupBranding, ServerKeysAreGivenUnlessTheyHoldThePlaceholder) {

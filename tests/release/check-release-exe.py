@@ -1,11 +1,12 @@
 #!/usr/bin/python3
-"""Reads a release setup.exe as Windows does and checks what it carries:
+"""Reads a release setup.exe or uninst.exe as Windows does and checks what
+it carries:
 
-    check-release-exe.py SETUP_EXE VERSION
+    check-release-exe.py EXE VERSION
 
 the manifest (resource 1 of type 24), the version resource against VERSION
-("1.64"), no time stamp, no symbols and no debug information. Prints the
-file's size; exits 1 naming every problem found.
+("1.64") and the program's own names, no time stamp, no symbols and no debug
+information. Prints the file's size; exits 1 naming every problem found.
 """
 
 import os
@@ -28,6 +29,11 @@ SUPPORTED_OS = {
 }
 RT_MANIFEST = 24
 RT_VERSION = 16
+# What each program says of itself: description and internal name.
+PROGRAMS = {
+    "setup.exe": ("Quelmar Ovistra Setup", "setup"),
+    "uninst.exe": ("Quelmar Ovistra Uninstaller", "uninst"),
+}
 
 
 def resource(pe, type_id, name_id):
@@ -61,7 +67,7 @@ def check_manifest(pe, problems):
             problems.append("the manifest asks for visual styles")
 
 
-def check_version(pe, version, problems):
+def check_version(pe, program, version, problems):
     if resource(pe, RT_VERSION, 1) is None:
         problems.append("no version resource")
         return
@@ -70,13 +76,14 @@ def check_version(pe, version, problems):
     numbers = (fixed.FileVersionMS, fixed.FileVersionLS, fixed.ProductVersionMS, fixed.ProductVersionLS)
     if numbers != ((major << 16) | minor, 0, (major << 16) | minor, 0):
         problems.append("version numbers are %r" % (numbers,))
+    description, internal_name = PROGRAMS[program]
     expected = {
         "CompanyName": "Quelmar Labs",
-        "FileDescription": "Quelmar Ovistra Setup",
+        "FileDescription": description,
         "FileVersion": version,
-        "InternalName": "setup",
+        "InternalName": internal_name,
         "LegalCopyright": "Copyright (C) Quelmar Labs. All rights reserved.",
-        "OriginalFilename": "setup.exe",
+        "OriginalFilename": program,
         "ProductName": "Quelmar Ovistra",
         "ProductVersion": version,
     }
@@ -107,10 +114,13 @@ def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     path, version = sys.argv[1:]
+    program = os.path.basename(path).lower()
+    if program not in PROGRAMS:
+        sys.exit("%s is none of %s" % (path, ", ".join(sorted(PROGRAMS))))
     pe = pefile.PE(path)
     problems = []
     check_manifest(pe, problems)
-    check_version(pe, version, problems)
+    check_version(pe, program, version, problems)
     check_stripped(pe, problems)
     print("%s: %d bytes" % (path, os.path.getsize(path)))
     for problem in problems:

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The release command as a user runs it: a distribution with the packed
-# pieces, setup.exe, the uninstaller and the files beside them; setup.exe
-# read back with a PE parser; unsigned said plainly; signed with a throwaway
+# pieces, setup.exe, the uninstaller and the files beside them; both
+# programs read back with a PE parser; unsigned said plainly; signed with a throwaway
 # certificate, the signature verified, and refused against another one.
 #   release-test.sh SOURCE_ROOT WORK_DIR VERSION
 set -euo pipefail
@@ -32,7 +32,7 @@ for file in agreement.txt setup.ini KQSetup2.jpg; do cmp "$work/product/$file" "
 "$kqpack" verify ch -d "$out" | grep -q '^ch: ok, version 161, 3 pieces, 2 file(s)$'
 "$kqpack" list kq -d "$out" | tee "$work/kq.list"
 grep -q ' 40000  kq.exe ' "$work/kq.list" && grep -q ' 7  readme.txt ' "$work/kq.list"
-"$here/check-release-exe.py" "$out/setup.exe" "$version"
+for program in setup.exe uninst.exe; do "$here/check-release-exe.py" "$out/$program" "$version"; done
 if osslsigncode verify -in "$out/setup.exe" >/dev/null 2>&1; then
   echo "an unsigned setup.exe verified" >&2
   exit 1
@@ -62,7 +62,9 @@ for program in setup.exe uninst.exe; do
     exit 1
   fi
 done
-"$here/check-release-exe.py" "$work/signed/setup.exe" "$version"
+for program in setup.exe uninst.exe; do
+  "$here/check-release-exe.py" "$work/signed/$program" "$version"
+done
 
 # A wrong password signs nothing.
 rm -rf "$work/refused"

@@ -1,7 +1,9 @@
 // A Program Manager of the test's own: it takes the "PROGMAN" service name
 // (winning over Wine's shell) and records every execute command it
 // receives, on a thread with its own message loop. It accepts every
-// command, or refuses every one, as it was made to.
+// command, or refuses every one, as it was made to; accepting like the
+// shell, it also makes and deletes the group's folder in the Start menu,
+// where the installation looks for the group it made.
 #pragma once
 
 #include <windows.h>
@@ -14,9 +16,12 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/InstallChecks.h"
+#include "tests/support/StartMenu.h"
+
 class ProgmanRecorder {
  public:
-  enum class Answer { Accept, Refuse };
+  enum class Answer { Accept, Refuse, AcceptLikeTheShell };
   // With `answerDelayMs`, each command is acknowledged only that long after
   // it came, as by a Program Manager that hangs.
   explicit ProgmanRecorder(DWORD answerDelayMs = 0)
@@ -72,12 +77,28 @@ class ProgmanRecorder {
       // Record what was sent after the terminating NUL too, should any come.
       if (!text.empty() && text.back() == '\0') text.pop_back();
       Sleep(s_instance->m_answerDelayMs);
+      if (s_instance->m_answer == Answer::AcceptLikeTheShell) ActLikeTheShell(text);
       std::lock_guard<std::mutex> lock(s_instance->m_mutex);
       s_instance->m_commands.push_back(text);
-      return reinterpret_cast<HDDEDATA>(s_instance->m_answer == Answer::Accept ? DDE_FACK
-                                                                               : DDE_FNOTPROCESSED);
+      return reinterpret_cast<HDDEDATA>(s_instance->m_answer == Answer::Refuse ? DDE_FNOTPROCESSED
+                                                                               : DDE_FACK);
     }
     return nullptr;
+  }
+
+  // The group's folder, made or deleted with what is in it as Wine's shell
+  // does.
+  static void ActLikeTheShell(const std::string& command) {
+    for (const char* verb : {"[CreateGroup(", "[DeleteGroup("}) {
+      const std::string start = verb;
+      if (command.compare(0, start.size(), start) != 0) continue;
+      const std::string folder =
+          StartMenuGroup(command.substr(start.size(), command.size() - start.size() - 2));
+      if (start == "[CreateGroup(")
+        CreateDirectoryA(folder.c_str(), nullptr);
+      else
+        RemoveTree(folder);
+    }
   }
 
   static inline ProgmanRecorder* s_instance = nullptr;

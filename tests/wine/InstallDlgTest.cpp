@@ -24,6 +24,7 @@
 #include "tests/support/DefaultBranding.h"
 #include "tests/support/FolderSnapshot.h"
 #include "tests/support/InstallChecks.h"
+#include "tests/support/InstalledPrograms.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/Spellings.h"
 #include "wizard/Prop.h"
@@ -154,7 +155,7 @@ class InstallDlgTest : public testing::Test {
   // in place, `user` acting meanwhile.
   RunResult Install(const std::function<void(CProp&)>& answer,
                     const std::function<void(ui::Driver&)>& user, DWORD progmanDelayMs = 0) {
-    ProgmanRecorder progman(progmanDelayMs);
+    ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell, progmanDelayMs);
     CProp wizard("Quelmar Ovistra Setup", nullptr, 0);
     wizard.m_pageWorkFolder.m_strFolder = m_work;
     answer(wizard);
@@ -231,7 +232,7 @@ TEST_F(InstallDlgTest, InstallsEverythingIntoANewDeepFolder) {
 
   // The record names what the installation made, and nothing of the user's.
   InstallRecord record;
-  ASSERT_TRUE(InstallRecord::Load(m_work + "\\install.rec", record));
+  ASSERT_EQ(RecordState::Read, InstallRecord::Load(m_work + "\\install.rec", record));
   EXPECT_EQ((std::vector<std::string>{m_base, m_base + "\\Sub Level", m_work}),
             record.Values(RecordKind::Folder));
   std::vector<std::string> recorded = record.Values(RecordKind::File);
@@ -244,9 +245,11 @@ TEST_F(InstallDlgTest, InstallsEverythingIntoANewDeepFolder) {
   std::sort(made.begin(), made.end());
   EXPECT_EQ(made, recorded);
   EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra"}), record.Values(RecordKind::Group));
-  EXPECT_EQ((std::vector<std::string>{
-                "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quelmar Ovistra"}),
-            record.Values(RecordKind::UninstallEntry));
+  const std::vector<std::string> entries = EntriesListing(HKEY_CURRENT_USER, m_work);
+  ASSERT_EQ(1u, entries.size());
+  EXPECT_EQ(
+      (std::vector<std::string>{"HKCU\\" + std::string(kInstalledProgramsKey) + "\\" + entries[0]}),
+      record.Values(RecordKind::UninstallEntry));
   EXPECT_EQ(kPage, ReadWholeFile(m_work + "\\index.html"));
   EXPECT_EQ(StandIn("kq.exe"), ReadWholeFile(m_work + "\\kq.exe"));
   EXPECT_EQ(std::string(25000, 'r'), ReadWholeFile(m_work + "\\readme.txt"));

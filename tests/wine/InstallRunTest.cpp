@@ -324,6 +324,15 @@ TEST(InstallRun, Windows98OptimizeNeedsItsBackupAndPutsTextValuesBack) {
   CloseGroupBrowser();
 }
 
+// Through the wizard into `work` with every other answer as it comes, and
+// Finish.
+void WalkToFinish(const Driver& user, const std::string& work) {
+  const HWND sheet = WalkToWorkFolderPage(user);
+  LeaveWorkFolderPage(user, sheet, work);
+  ShownPage(user, sheet, "Bonus Package");
+  user.Press(sheet, WizardButton::Finish);
+}
+
 // Another program holds kq.exe of an earlier installation open, so the join
 // of "kq" fails in step 14. The run still completes its other steps, then one
 // message names the package; the old program and the package's pieces stay.
@@ -340,10 +349,7 @@ TEST(InstallRun, JoinThatFailsIsReportedAfterTheLastStep) {
 
   ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
   const Driver user(setup.Id());
-  const HWND sheet = WalkToWorkFolderPage(user);
-  LeaveWorkFolderPage(user, sheet, work);
-  ShownPage(user, sheet, "Bonus Package");
-  user.Press(sheet, WizardButton::Finish);
+  WalkToFinish(user, work);
   // The join retries the held file for 15 s before it gives up.
   const ui::MessageBoxView box = user.WaitMessageBox(90000);
   ui::Screenshot("failed-join");
@@ -368,6 +374,34 @@ TEST(InstallRun, JoinThatFailsIsReportedAfterTheLastStep) {
       kqPieces.push_back(file);
   EXPECT_EQ(kqPieces, pieces);
   CloseGroupBrowser();
+  RemoveTree(work);
+}
+
+// A Program Manager that accepts every command yet makes no group the user
+// could see: the run completes, then one message says that the group is
+// missing and where the product is.
+TEST(InstallRun, AGroupThatWasNotMadeIsReportedAfterTheLastStep) {
+  const std::string home = GetCurrentFolder();
+  const std::string dist = MakeDistribution(home + "\\dist-nogroup");
+  const std::string work = home + "\\work-nogroup";
+  RemoveTree(work);
+  RemoveTree(StartMenuGroup("Quelmar Ovistra"));
+  ProgmanRecorder progman(ProgmanRecorder::Answer::Accept);
+
+  ui::Process setup("\"" + dist + "\\setup.exe\"", dist);
+  const Driver user(setup.Id());
+  WalkToFinish(user, work);
+  const ui::MessageBoxView box = user.WaitMessageBox(60000);
+  EXPECT_EQ(
+      "The program group \"Quelmar Ovistra\" could not be made in the Start menu. Start "
+      "the product with " +
+          work + "\\kq.exe.",
+      box.text);
+  EXPECT_NE(std::string::npos, ReadWholeFile(work + "\\KQSetup2.jpg").find("JFIF"))
+      << "every step ran before the message";
+  user.Answer(box, IDOK);
+  EXPECT_EQ(0u, setup.WaitExit(20000));
+  EXPECT_EQ(4u, progman.Commands().size());
   RemoveTree(work);
 }
 

@@ -1,7 +1,10 @@
 // The program group against Program Managers of the test's own: exactly
 // four commands in order, whole and unquoted, to one that accepts them and
 // nothing else done; the same group as shortcut files when a Program
-// Manager refuses the commands or none answers; no half-made group.
+// Manager refuses the commands or none answers; no half-made group, and
+// none where no folder of it is there afterwards; nothing sent or touched
+// for a name that is no folder name; the removal that leaves the user's
+// items and their group.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +12,7 @@
 
 #include "install/ProgramGroup.h"
 #include "platform/Dde.h"
+#include "platform/Folders.h"
 #include "platform/ProgramManager.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/ProgmanRecorder.h"
@@ -123,6 +127,95 @@ TEST(ProgramGroup, ShortcutsWrittenAreTakenBackWhenALaterOneFails) {
       << "the product's shortcut, written before the failure, is gone";
   EXPECT_EQ("old", ReadWholeFile(held));
   RemoveTree(StartMenuGroup("Quelmar Ovistra"));
+}
+
+// The Programs folder itself, and the Start menu folder above it.
+std::string ProgramsFolder() {
+  const std::string group = StartMenuGroup("");
+  return group.substr(0, group.size() - 1);
+}
+
+TEST(ProgramGroup, ANameThatIsNoFolderNameSendsNothingAndTouchesNothing) {
+  const std::string programs = ProgramsFolder();
+  WriteWholeFile(programs + "\\Notes.txt", "the user's notes");
+  WriteWholeFile(programs + "\\My App.lnk", "the user's shortcut");
+  const std::string startMenu = programs.substr(0, programs.find_last_of('\\'));
+  const std::vector<std::string> before = FilesIn(programs), menuBefore = FilesIn(startMenu);
+  for (const std::string group : {"", "   ", "..\\..\\Evil Group", "Cam\\..\\..", "..", "CON"}) {
+    for (const auto answer : {ProgmanRecorder::Answer::Accept, ProgmanRecorder::Answer::Refuse}) {
+      ProgmanRecorder progman(answer);
+      const ProgramGroupMade made = CreateProgramGroup(group, "c:\\kq");
+      EXPECT_TRUE(progman.Commands().empty()) << '"' << group << '"';
+      EXPECT_FALSE(made.Made()) << '"' << group << '"';
+      EXPECT_EQ(before, FilesIn(programs)) << '"' << group << '"';
+      EXPECT_EQ(menuBefore, FilesIn(startMenu)) << '"' << group << '"';
+    }
+  }
+  DeleteFileA((programs + "\\Notes.txt").c_str());
+  DeleteFileA((programs + "\\My App.lnk").c_str());
+}
+
+TEST(ProgramGroup, AGroupIsMadeOnlyWhereItsFolderIsThereAfterwards) {
+  const std::string group = "Quelmar Ovistra";
+  struct Case {
+    ProgmanRecorder::Answer answer;
+    bool fileInTheWay;
+    bool made;
+  } cases[] = {
+      {ProgmanRecorder::Answer::AcceptLikeTheShell, false, true},
+      {ProgmanRecorder::Answer::Accept, false, false},  // accepted, but no folder appeared
+      {ProgmanRecorder::Answer::Refuse, false, true},   // the shortcut files
+      {ProgmanRecorder::Answer::Refuse, true, false},   // nor could those be written
+  };
+  for (const Case& c : cases) {
+    RemoveTree(StartMenuGroup(group));
+    if (c.fileInTheWay) WriteWholeFile(StartMenuGroup(group), "a file of that name");
+    ProgmanRecorder progman(c.answer);
+    const ProgramGroupMade made = CreateProgramGroup(group, "c:\\kq");
+    EXPECT_EQ(c.made, made.Made()) << static_cast<int>(c.answer) << c.fileInTheWay;
+    EXPECT_EQ(c.answer == ProgmanRecorder::Answer::Accept, made.folderMissing);
+    DeleteFileA(StartMenuGroup(group).c_str());
+    RemoveTree(StartMenuGroup(group));
+  }
+}
+
+TEST(ProgramGroup, RemovalTakesItsOwnShortcutsAndTheGroupOnlyWhenNothingElseIsLeft) {
+  const std::string group = "Quelmar Ovistra", folder = StartMenuGroup(group);
+  const std::vector<std::string> ours = {"Quelmar Ovistra.lnk", "Uninstall Quelmar Ovistra.lnk"};
+  struct Case {
+    const char* what;
+    std::vector<std::string> files;
+    ProgmanRecorder::Answer answer;
+    Removal removal;
+    std::vector<std::string> left;
+    size_t commands;
+  } cases[] = {
+      {"the installation's group",
+       ours,
+       ProgmanRecorder::Answer::AcceptLikeTheShell,
+       Removal::Removed,
+       {},
+       1},
+      {"with the user's item",
+       {ours[0], ours[1], "My Notes.txt"},
+       ProgmanRecorder::Answer::AcceptLikeTheShell,
+       Removal::Kept,
+       {"My Notes.txt"},
+       0},
+      {"without Program Manager", ours, ProgmanRecorder::Answer::Refuse, Removal::Removed, {}, 1},
+      {"deleted by hand", {}, ProgmanRecorder::Answer::Refuse, Removal::AlreadyGone, {}, 1},
+  };
+  for (const Case& c : cases) {
+    RemoveTree(folder);
+    if (!c.files.empty()) CreateDirectoryA(folder.c_str(), nullptr);
+    for (const std::string& file : c.files) WriteWholeFile(folder + "\\" + file, "item");
+    ProgmanRecorder progman(c.answer);
+    EXPECT_EQ(c.removal, RemoveProgramGroup(group, "c:\\kq")) << c.what;
+    EXPECT_EQ(c.left, FilesIn(folder)) << c.what;
+    EXPECT_EQ(c.left.empty(), !FolderExists(folder.c_str())) << c.what;
+    EXPECT_EQ(c.commands, progman.Commands().size()) << c.what;
+    RemoveTree(folder);
+  }
 }
 
 }  // namespace

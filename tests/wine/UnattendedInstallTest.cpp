@@ -16,6 +16,7 @@
 #include "tests/driver/InProcess.h"
 #include "tests/support/AnswersFile.h"
 #include "tests/support/DefaultBranding.h"
+#include "tests/support/InstalledPrograms.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
 #include "wizard/FolderRules.h"
@@ -23,20 +24,10 @@
 
 namespace {
 
-constexpr char kEntryKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quelmar Ovistra";
-
 const Answers kDialUp = {{"Licence", "Accept"},          {"Connection", "DialUp"},
                          {"RasUserId", "jdoe"},          {"RasPassword", "dialsecret"},
                          {"RasPhone", "555-0199"},       {"Password", "letmein"},
                          {"Proxy", "proxy.example:8080"}};
-
-bool EntryExists() {
-  HKEY key = nullptr;
-  if (RegOpenKeyA(HKEY_CURRENT_USER, kEntryKey, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
 
 class UnattendedInstallTest : public testing::Test {
  protected:
@@ -48,12 +39,15 @@ class UnattendedInstallTest : public testing::Test {
     m_log = m_home + "\\setup.log";
     RemoveTree(m_base);
     DeleteFileA(m_log.c_str());
-    RegDeleteKeyA(HKEY_CURRENT_USER, kEntryKey);
+    DeleteEntriesOf("Quelmar Ovistra");
   }
   void TearDown() override {
-    RegDeleteKeyA(HKEY_CURRENT_USER, kEntryKey);
+    DeleteEntriesOf("Quelmar Ovistra");
+    DeleteEntriesOf("CamCast Pro");
     RemoveTree(m_base);
   }
+
+  bool EntryExists() const { return !EntriesListing(HKEY_CURRENT_USER, m_work).empty(); }
 
   // Runs setup.exe unattended in the distribution folder with `answers`
   // (and the working folder and log of the fixture unless they name their
@@ -97,7 +91,7 @@ TEST_F(UnattendedInstallTest, EachConnectionModeInstallsWithoutAWindow) {
                {"Proxy", SettingsFor("No", "No", "No")}};
   for (const auto& c : cases) {
     RemoveTree(m_base);
-    ProgmanRecorder progman;
+    ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
     EXPECT_EQ(0u, RunUnattended(With(kDialUp, "Connection", c.mode))) << c.mode << "\n" << Log();
     EXPECT_EQ(c.settings, SettingsLines(m_work + "\\kq.ini")) << c.mode;
     const std::vector<std::string> files = {"KQAboutLogo.jpg", "KQSetup2.jpg",  "help.html",
@@ -165,7 +159,7 @@ TEST_F(UnattendedInstallTest, AnswersInTheSetupConfigurationFileAndTheOemBrandin
   const std::string ini = m_dist + "\\setup.ini";
   WritePrivateProfileStringA("Kq", "OEMProductName", "CamCast Pro", ini.c_str());
   WriteAnswers(ini, With(With(kDialUp, "Folder", m_work.c_str()), "Connection", "LAN"));
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   ui::Process setup("\"" + m_dist + "\\setup.exe\" unattended", m_dist);
   EXPECT_EQ(0u, setup.WaitExit(60000));
   // The file keeps its sections in the order of their first write.
@@ -176,12 +170,10 @@ TEST_F(UnattendedInstallTest, AnswersInTheSetupConfigurationFileAndTheOemBrandin
   expected.push_back(numb);
   EXPECT_EQ(expected, SettingsLines(m_work + "\\kq.ini"));
   EXPECT_EQ("[CreateGroup(CamCast Pro)]", progman.Commands().at(1));
-  RegDeleteKeyA(HKEY_CURRENT_USER,
-                "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\CamCast Pro");
 }
 
 TEST_F(UnattendedInstallTest, SettingsEqualThoseOfTheWizardGivenTheSameAnswers) {
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   ASSERT_EQ(0u, RunUnattended(kDialUp));
   const std::vector<std::string> unattended = SettingsLines(m_work + "\\kq.ini");
   RemoveTree(m_base);
@@ -213,7 +205,7 @@ TEST_F(UnattendedInstallTest, APieceThatCannotBeCopiedEndsWithOneAndTheLogNamesI
   CreateDirectoryA(m_base.c_str(), nullptr);
   CreateDirectoryA(m_work.c_str(), nullptr);
   CreateDirectoryA((m_work + "\\kq1.cab").c_str(), nullptr);
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   EXPECT_EQ(1u, RunUnattended(kDialUp));
   const std::string log = Log();
   EXPECT_NE(std::string::npos,
@@ -241,13 +233,30 @@ TEST_F(UnattendedInstallTest, APieceHeldByAnotherProgramInstallsNothingAndEndsWi
 }
 
 TEST_F(UnattendedInstallTest, OptimizeOnTheNtFamilyIsRefusedInTheLogAndTheInstallationGoesOn) {
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   EXPECT_EQ(0u, RunUnattended(With(kDialUp, "Optimize", "Yes")));
   EXPECT_NE(std::string::npos,
             Log().find("answer Optimize: Can't optimize NT registry settings\r\n"))
       << Log();
   EXPECT_EQ(SettingsFor("Yes", "No", "No"), SettingsLines(m_work + "\\kq.ini"))
       << "no backup of values that were not changed";
+}
+
+TEST_F(UnattendedInstallTest, AGroupThatWasNotMadeEndsWithOneAndTheLogSaysSo) {
+  // Program Manager accepts every command, yet no folder of the group
+  // appears.
+  ProgmanRecorder progman(ProgmanRecorder::Answer::Accept);
+  EXPECT_EQ(1u, RunUnattended(kDialUp));
+  const std::string log = Log();
+  EXPECT_NE(std::string::npos,
+            log.find("step 15: program group Quelmar Ovistra: Program Manager accepted it, but "
+                     "no folder of it appeared in the Start menu\r\n"))
+      << log;
+  EXPECT_NE(std::string::npos,
+            log.find("step 30: The program group \"Quelmar Ovistra\" could not be made"))
+      << log;
+  EXPECT_NE(std::string::npos, log.find("exit code 1")) << log;
+  EXPECT_TRUE(EntryExists()) << "every other step ran";
 }
 
 }  // namespace

@@ -1,89 +1,29 @@
-// uninst.exe, black-box, after an unattended installation: the Wine
-// prefix's files, Start menu and registry as they were before, but for the
-// user's file and its folder; the question with the branded name; nothing
-// to remove; on the Windows 9x family the entry in HKLM and the dial-up
-// tuning put back.
+// uninst.exe, black-box, after unattended installations: the Wine prefix's
+// files, Start menu and registry as they were before, but for the user's
+// file and its folder; the question and its box with the branded name;
+// nothing to remove; on the Windows 9x family the entry in HKLM and the
+// dial-up tuning put back. Off the normal road: a held file stays with the
+// record, the uninstaller and the entry until a second run; two
+// installations each with their own entry, sharing the group until the last
+// goes; a copy in another folder that removes nothing; a blank OEM name
+// through setup and uninstall; what is already gone, a key that stays, the
+// user's items in the group.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <iterator>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "platform/Folders.h"
-#include "tests/driver/UiDriver.h"
-#include "tests/support/AnswersFile.h"
-#include "tests/support/FolderSnapshot.h"
+#include "install/InstallRecord.h"
 #include "tests/support/ProgmanRecorder.h"
-#include "tests/support/SampleDistribution.h"
-#include "tests/support/StartMenu.h"
+#include "tests/support/RemovalFixture.h"
 #include "tests/support/TcpRegistry.h"
 #include "tests/support/WindowsVersion.h"
 
 namespace {
 
-using Snapshot = std::set<std::string>;
-
-constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-
 constexpr char kBase[] = "C:\\Quelmar Removal";
 constexpr char kWork[] = "C:\\Quelmar Removal\\Deep\\kq";
-
-// Every key and value name below `key`, with the value's bytes.
-void AddKeys(HKEY root, const std::string& key, Snapshot& snapshot) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return;
-  snapshot.insert(key + "\\");
-  char name[512];
-  BYTE data[4096];
-  for (DWORD i = 0;; ++i) {
-    DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
-    if (RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
-      break;
-    snapshot.insert(key + "\\" + name + "=" + std::to_string(type) + ":" +
-                    std::string(reinterpret_cast<char*>(data), dataSize));
-  }
-  std::vector<std::string> subkeys;
-  for (DWORD i = 0;; ++i) {
-    DWORD nameSize = sizeof name;
-    if (RegEnumKeyExA(opened, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS)
-      break;
-    subkeys.push_back(key + "\\" + name);
-  }
-  RegCloseKey(opened);
-  for (const std::string& subkey : subkeys) AddKeys(root, subkey, snapshot);
-}
-
-// What an installation may touch: the drive's top level, the folders of
-// programs, the user's Start menu and local folders (not those that Wine
-// links to the Linux home, which hold nothing of the prefix) and the
-// registry keys.
-Snapshot PrefixState() {
-  Snapshot state;
-  AddFolderEntries("C:", state, false);
-  const char* profile = std::getenv("USERPROFILE");
-  for (const std::string& folder :
-       {std::string("C:\\ProgramData"), std::string("C:\\Program Files"),
-        std::string("C:\\users\\Public"), std::string(kBase),
-        std::string(profile) + "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu",
-        std::string(profile) + "\\AppData\\Local", std::string(profile) + "\\Temp"})
-    AddFolderEntries(folder, state, true);
-  Snapshot keys;
-  AddKeys(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion", keys);
-  AddKeys(HKEY_LOCAL_MACHINE, kUninstallKey, keys);
-  AddKeys(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services", keys);
-  for (const std::string& key : keys) state.insert("registry " + key);
-  return state;
-}
-
-std::vector<std::string> Minus(const Snapshot& a, const Snapshot& b) {
-  std::vector<std::string> rest;
-  std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(rest));
-  return rest;
-}
 
 // What stays after the removal: the user's notes and the folders that hold
 // them, and the record the speech installers' stand-ins keep of their start
@@ -95,76 +35,32 @@ std::vector<std::string> KeptAfterRemoval() {
           "C:\\Quelmar Removal\\DEEP\\KQ\\standins.log 68"};
 }
 
-class UninstallTest : public testing::Test {
- protected:
-  void SetUp() override {
-    m_home = GetCurrentFolder();
-    m_dist = MakeDistribution(m_home + "\\dist");
-    RemoveTree(kBase);
-    // Other tests' installations leave their group and entry behind; the
-    // machine before this installation has none of them.
-    for (const std::string name : {"Quelmar Ovistra", "CamCast Pro"}) {
-      RemoveTree(StartMenuGroup(name));
-      for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-        RegDeleteKeyA(root, (std::string(kUninstallKey) + "\\" + name).c_str());
-    }
-  }
-  void TearDown() override { RemoveTree(kBase); }
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
-  DWORD InstallUnattended(const std::string& extraKq = "", const char* optimize = "Keep") {
-    const std::string ini = m_dist + "\\setup.ini";
-    DeleteFileA(ini.c_str());
-    if (!extraKq.empty())
-      WritePrivateProfileStringA("Kq", "OEMProductName", extraKq.c_str(), ini.c_str());
-    WriteAnswers(ini, {{"Licence", "Accept"},
-                       {"Connection", "LAN"},
-                       {"Folder", kWork},
-                       {"Password", "secret"},
-                       {"Optimize", optimize}});
-    ui::Process setup("\"" + m_dist + "\\setup.exe\" unattended", m_dist);
-    return setup.WaitExit(60000);
-  }
-
-  // Waits until the removal copy has taken the uninstaller's own file.
-  static void WaitForRemovalCopy() {
-    const std::string uninstaller = std::string(kWork) + "\\uninst.exe";
-    ui::Driver().WaitUntil(
-        [&] { return GetFileAttributesA(uninstaller.c_str()) == INVALID_FILE_ATTRIBUTES; },
-        "the removal copy", 15000);
-    Sleep(500);  // the copy ends and the system deletes it
-  }
-
-  std::string m_home, m_dist;
-};
+using UninstallTest = RemovalFixture;
 
 TEST_F(UninstallTest, UnattendedRemovalLeavesTheMachineAsBeforeButTheUsersFile) {
   const Snapshot before = PrefixState();
   ASSERT_EQ(0u, InstallUnattended());
-  // Wine's shell opens a browser on the new group; it would outlive the test.
-  ui::Driver().WaitUntil([] { return FindWindowA(nullptr, "Quelmar Ovistra") != nullptr; },
-                         "the shell's browser on the group", 10000);
-  PostMessageA(FindWindowA(nullptr, "Quelmar Ovistra"), WM_CLOSE, 0, 0);
+  CloseGroupBrowser();
   const std::vector<std::string> added = Minus(PrefixState(), before);
   EXPECT_TRUE(std::any_of(added.begin(), added.end(), [](const std::string& path) {
-    return path.find("Start Menu\\Programs\\Quelmar Ovistra\\Quelmar Ovistra.lnk") !=
-           std::string::npos;
+    return Contains(path, "Start Menu\\Programs\\Quelmar Ovistra\\Quelmar Ovistra.lnk");
   }));
-  EXPECT_TRUE(std::any_of(added.begin(), added.end(), [](const std::string& line) {
-    return line.find("Uninstall\\Quelmar Ovistra\\UninstallString=") != std::string::npos;
-  }));
+  const std::vector<std::string> entries = EntriesListing(HKEY_CURRENT_USER, kWork);
+  ASSERT_EQ(1u, entries.size());
+  EXPECT_EQ("\"" + std::string(kWork) + "\\Uninst.exe\"",
+            EntryValue(HKEY_CURRENT_USER, entries[0], "UninstallString"));
   WriteWholeFile(std::string(kWork) + "\\notes.txt", "the user's own notes");
 
-  ui::Process uninstaller("\"" + std::string(kWork) + "\\uninst.exe\" unattended", kWork);
-  EXPECT_EQ(0u, uninstaller.WaitExit(30000));
-  WaitForRemovalCopy();
-
-  const Snapshot after = PrefixState();
-  EXPECT_EQ(std::vector<std::string>{}, Minus(before, after)) << "nothing that was there went";
-  EXPECT_EQ(KeptAfterRemoval(), Minus(after, before));
+  EXPECT_EQ(0u, Uninstall().exitCode);
+  ExpectMachineAsBeforeBut(before, KeptAfterRemoval());
 }
 
 TEST_F(UninstallTest, AskedRemovalNamesTheBrandedProductAndNoKeepsEverything) {
-  ProgmanRecorder progman;
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
   ASSERT_EQ(0u, InstallUnattended("CamCast Pro"));
   const std::vector<std::string> installed = FilesIn(kWork);
 
@@ -174,7 +70,7 @@ TEST_F(UninstallTest, AskedRemovalNamesTheBrandedProductAndNoKeepsEverything) {
     const ui::Driver user(uninstaller.Id());
     const ui::MessageBoxView question = user.WaitMessageBox(15000);
     EXPECT_EQ("Remove CamCast Pro and all of its components?", question.text);
-    EXPECT_EQ("uninst", question.title);
+    EXPECT_EQ("CamCast Pro", question.title);
     EXPECT_TRUE(GetDlgItem(question.window, IDYES) && GetDlgItem(question.window, IDNO));
     ui::Screenshot("uninstall-question");
     user.Answer(question, IDNO);
@@ -190,9 +86,9 @@ TEST_F(UninstallTest, AskedRemovalNamesTheBrandedProductAndNoKeepsEverything) {
   const ui::Driver user(uninstaller.Id());
   user.Answer(user.WaitMessageBox(15000), IDYES);
   EXPECT_EQ(0u, uninstaller.WaitExit(30000));
-  WaitForRemovalCopy();
   EXPECT_EQ("[DeleteGroup(CamCast Pro)]", progman.Commands().back());
-  EXPECT_FALSE(FolderExists(kBase)) << "the folders the installation made go once empty";
+  EXPECT_TRUE(WaitFor([] { return !FolderExists(kBase); }))
+      << "the folders the installation made go once empty";
 }
 
 TEST_F(UninstallTest, NothingToRemoveEndsWithTwo) {
@@ -201,8 +97,7 @@ TEST_F(UninstallTest, NothingToRemoveEndsWithTwo) {
   CreateDirectoryA(lone.c_str(), nullptr);
   CopyFileA((m_dist + "\\uninst.exe").c_str(), (lone + "\\uninst.exe").c_str(), FALSE);
 
-  ui::Process quiet("\"" + lone + "\\uninst.exe\" unattended", lone);
-  EXPECT_EQ(2u, quiet.WaitExit(30000));
+  EXPECT_EQ(2u, Uninstall(lone).exitCode);
 
   ui::Process asked("\"" + lone + "\\uninst.exe\"", lone);
   const ui::Driver user(asked.Id());
@@ -222,26 +117,22 @@ TEST_F(UninstallTest, OnWindows98TheEntryIsInHklmAndTheTuningIsPutBack) {
   registry.AddAdapter(0, "1500");
   const auto untuned = TcpRegistry::Snapshot();
   const WindowsVersionFor windows98("win98", {"setup.exe", "uninst.exe"});
-  const std::string entry = std::string(kUninstallKey) + "\\Quelmar Ovistra";
   Snapshot before;
-  AddKeys(HKEY_LOCAL_MACHINE, kUninstallKey, before);
+  AddKeys(HKEY_LOCAL_MACHINE, kInstalledProgramsKey, before);
 
-  ProgmanRecorder progman;
-  ASSERT_EQ(0u, InstallUnattended("", "Yes"));
+  ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
+  ASSERT_EQ(0u, InstallUnattended(nullptr, "Yes"));
   EXPECT_EQ(Dword(2144), TcpRegistry::Snapshot().at(kMstcp).at("DefaultRcvWindow"));
   EXPECT_EQ(Text("576"), TcpRegistry::Snapshot().at(AdapterKey(0)).at("MaxMTU"));
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_LOCAL_MACHINE, entry.c_str(), &key));
-  RegCloseKey(key);
-  EXPECT_NE(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, entry.c_str(), &key));
+  EXPECT_EQ(1u, EntriesListing(HKEY_LOCAL_MACHINE, kWork).size());
+  EXPECT_TRUE(EntriesListing(HKEY_CURRENT_USER, kWork).empty());
 
-  ui::Process uninstaller("\"" + std::string(kWork) + "\\uninst.exe\" unattended", kWork);
-  EXPECT_EQ(0u, uninstaller.WaitExit(30000));
-  WaitForRemovalCopy();
+  EXPECT_EQ(0u, Uninstall().exitCode);
   EXPECT_EQ(untuned, TcpRegistry::Snapshot());
   Snapshot after;
-  AddKeys(HKEY_LOCAL_MACHINE, kUninstallKey, after);
+  AddKeys(HKEY_LOCAL_MACHINE, kInstalledProgramsKey, after);
   EXPECT_EQ(before, after);
+  EXPECT_TRUE(RemovalCopyDone());
 }
 
 TEST_F(UninstallTest, WithoutProgramManagerTheShortcutGroupGoesToo) {
@@ -255,12 +146,259 @@ TEST_F(UninstallTest, WithoutProgramManagerTheShortcutGroupGoesToo) {
             FilesIn(group));
   WriteWholeFile(std::string(kWork) + "\\notes.txt", "the user's own notes");
 
-  ui::Process uninstaller("\"" + std::string(kWork) + "\\uninst.exe\" unattended", kWork);
-  EXPECT_EQ(0u, uninstaller.WaitExit(30000));
-  WaitForRemovalCopy();
-  const Snapshot after = PrefixState();
-  EXPECT_EQ(std::vector<std::string>{}, Minus(before, after));
-  EXPECT_EQ(KeptAfterRemoval(), Minus(after, before));
+  EXPECT_EQ(0u, Uninstall().exitCode);
+  ExpectMachineAsBeforeBut(before, KeptAfterRemoval());
+}
+
+// Runs a copy of Wine's notepad as the installed product program, so that
+// the program's file is held as a running program holds it.
+class RunningProduct {
+ public:
+  explicit RunningProduct(const std::string& program) {
+    CopyFileA("C:\\windows\\system32\\notepad.exe", program.c_str(), FALSE);
+    m_process = std::make_unique<ui::Process>("\"" + program + "\"", kWork);
+    ui::Driver(m_process->Id()).WaitWindow("Untitled - Notepad", "Notepad", 15000);
+  }
+  DWORD Id() const { return m_process->Id(); }
+  void End() { m_process.reset(); }
+
+ private:
+  std::unique_ptr<ui::Process> m_process;
+};
+
+TEST_F(UninstallTest, HeldFilesStayWithTheRecordTheUninstallerAndTheEntryUntilASecondRun) {
+  const Snapshot before = PrefixState();
+  ASSERT_EQ(0u, InstallUnattended());
+  CloseGroupBrowser();
+  const std::string work = kWork;
+  RunningProduct product(work + "\\kq.exe");
+  HANDLE settings = CreateFileA((work + "\\kq.ini").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, settings);
+  const std::vector<std::string> entries = EntriesListing(HKEY_CURRENT_USER, kWork);
+  const std::string named = OnDisk(kWork);
+
+  const RunOutcome first = Uninstall();
+  EXPECT_EQ(1u, first.exitCode);
+  // Named before anything is removed, with what holds them, and again at
+  // the end.
+  EXPECT_TRUE(Contains(first.errors, "These files of Quelmar Ovistra are in use")) << first.errors;
+  EXPECT_TRUE(Contains(first.errors, named + "\\kq.exe (in use by kq.exe (process " +
+                                         std::to_string(product.Id()) + "))"))
+      << first.errors;
+  EXPECT_TRUE(Contains(first.errors, named + "\\kq.ini (in use by")) << first.errors;
+  EXPECT_TRUE(Contains(first.errors, "These could not be removed:")) << first.errors;
+  // What a second run needs stays; everything else is gone.
+  EXPECT_EQ(
+      (std::vector<std::string>{"install.rec", "kq.exe", "kq.ini", "standins.log", "uninst.exe"}),
+      FilesIn(work));
+  EXPECT_EQ(entries, EntriesListing(HKEY_CURRENT_USER, kWork));
+  EXPECT_FALSE(FolderExists(StartMenuGroup("Quelmar Ovistra").c_str()));
+  InstallRecord left;
+  ASSERT_EQ(RecordState::Read, InstallRecord::Load(work + "\\install.rec", left));
+  std::vector<std::string> files = left.Values(RecordKind::File);
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ((std::vector<std::string>{"kq.exe", "kq.ini", "uninst.exe"}), files);
+  EXPECT_TRUE(left.Values(RecordKind::Group).empty());
+  EXPECT_EQ(1u, left.Values(RecordKind::UninstallEntry).size());
+
+  product.End();
+  CloseHandle(settings);
+  const RunOutcome second = Uninstall();
+  EXPECT_EQ(0u, second.exitCode) << second.errors;
+  EXPECT_EQ("", second.errors);
+  const std::vector<std::string> kept = {"C:\\QUELMAR REMOVAL\\", "C:\\Quelmar Removal\\DEEP\\",
+                                         "C:\\Quelmar Removal\\DEEP\\KQ\\",
+                                         "C:\\Quelmar Removal\\DEEP\\KQ\\standins.log 68"};
+  ExpectMachineAsBeforeBut(before, kept);
+}
+
+TEST_F(UninstallTest, AskedWithAHeldFileTheUserClosesItAndRetriesOrStopsWithNothingRemoved) {
+  ASSERT_EQ(0u, InstallUnattended());
+  CloseGroupBrowser();
+  const std::string settings = std::string(kWork) + "\\kq.ini";
+  const std::vector<std::string> installed = FilesIn(kWork);
+  const std::string command = "\"" + std::string(kWork) + "\\uninst.exe\"";
+  for (const int answer : {IDABORT, IDRETRY}) {
+    HANDLE held = CreateFileA(settings.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    ui::Process uninstaller(command, kWork);
+    const ui::Driver user(uninstaller.Id());
+    user.Answer(user.WaitMessageBox(15000), IDYES);
+    const ui::MessageBoxView box = user.WaitMessageBox(15000);
+    EXPECT_TRUE(Contains(box.text,
+                         "These files of Quelmar Ovistra are in use and cannot be "
+                         "removed now:\n" +
+                             OnDisk(kWork) + "\\kq.ini (in use by"))
+        << box.text;
+    EXPECT_TRUE(GetDlgItem(box.window, IDABORT) && GetDlgItem(box.window, IDRETRY) &&
+                GetDlgItem(box.window, IDIGNORE));
+    CloseHandle(held);
+    user.Answer(box, answer);
+    if (answer == IDABORT) {
+      EXPECT_EQ(3u, uninstaller.WaitExit(30000));
+      EXPECT_EQ(installed, FilesIn(kWork)) << "nothing removed";
+    } else {
+      EXPECT_EQ(0u, uninstaller.WaitExit(30000)) << "free now, all goes";
+      EXPECT_TRUE(RemovalCopyDone());
+    }
+  }
+}
+
+TEST_F(UninstallTest, TwoInstallationsHaveEntriesOfTheirOwnAndShareTheGroupUntilTheLastGoes) {
+  const Snapshot before = PrefixState();
+  const std::string first = kWork, second = std::string(kBase) + "\\Second";
+  ASSERT_EQ(0u, InstallUnattended(nullptr, "Keep", first));
+  CloseGroupBrowser();
+  ASSERT_EQ(0u, InstallUnattended(nullptr, "Keep", second));
+  CloseGroupBrowser();
+  const std::vector<std::string> firstEntry = EntriesListing(HKEY_CURRENT_USER, first);
+  const std::vector<std::string> secondEntry = EntriesListing(HKEY_CURRENT_USER, second);
+  ASSERT_EQ(1u, firstEntry.size());
+  ASSERT_EQ(1u, secondEntry.size());
+  EXPECT_NE(firstEntry, secondEntry);
+  for (const std::string& entry : {firstEntry[0], secondEntry[0]})
+    EXPECT_EQ("Quelmar Ovistra", EntryValue(HKEY_CURRENT_USER, entry, "DisplayName"));
+  const std::string group = StartMenuGroup("Quelmar Ovistra");
+
+  EXPECT_EQ(0u, Uninstall(first).exitCode);
+  EXPECT_TRUE(RemovalCopyDone(first));
+  EXPECT_EQ(secondEntry, EntriesListing(HKEY_CURRENT_USER, second));
+  EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra.lnk", "Uninstall Quelmar Ovistra.lnk"}),
+            FilesIn(group))
+      << "the second installation's group stays";
+  EXPECT_EQ(second + "\\kq.exe", ReadShortcut(group + "\\Quelmar Ovistra.lnk").target);
+  EXPECT_TRUE(FilesIn(second).size() > 5u);
+
+  EXPECT_EQ(0u, Uninstall(second).exitCode);
+  const std::vector<std::string> kept = {
+      "C:\\QUELMAR REMOVAL\\",           "C:\\Quelmar Removal\\DEEP\\",
+      "C:\\Quelmar Removal\\DEEP\\KQ\\", "C:\\Quelmar Removal\\DEEP\\KQ\\standins.log 68",
+      "C:\\Quelmar Removal\\SECOND\\",   "C:\\Quelmar Removal\\SECOND\\standins.log 68"};
+  ExpectMachineAsBeforeBut(before, kept);
+}
+
+TEST_F(UninstallTest, ACopyInAnotherFolderRemovesNothingThereOrOfTheInstallation) {
+  ASSERT_EQ(0u, InstallUnattended());
+  CloseGroupBrowser();
+  const std::string other = "C:\\Quelmar Other";
+  RemoveTree(other);
+  CreateDirectoryA(other.c_str(), nullptr);
+  for (const char* file : {"uninst.exe", "install.rec", "kq.ini", "setup.exe"})
+    CopyFileA((std::string(kWork) + "\\" + file).c_str(), (other + "\\" + file).c_str(), FALSE);
+  WriteWholeFile(other + "\\index.html", "the user's own page");
+  const std::vector<std::string> otherFiles = FilesIn(other), installed = FilesIn(kWork);
+  const std::vector<std::string> entries = EntriesListing(HKEY_CURRENT_USER, kWork);
+
+  const RunOutcome quiet = Uninstall(other);
+  EXPECT_EQ(2u, quiet.exitCode);
+  EXPECT_TRUE(Contains(quiet.errors,
+                       "Quelmar Ovistra is not installed in " + other + ": nothing was removed."))
+      << quiet.errors;
+  ui::Process asked("\"" + other + "\\uninst.exe\"", other);
+  const ui::Driver user(asked.Id());
+  const ui::MessageBoxView box = user.WaitMessageBox(15000);
+  EXPECT_TRUE(Contains(box.text, "is not installed in")) << box.text;
+  user.Answer(box, IDOK);
+  EXPECT_EQ(2u, asked.WaitExit());
+
+  EXPECT_EQ(otherFiles, FilesIn(other));
+  EXPECT_EQ(installed, FilesIn(kWork));
+  EXPECT_EQ(entries, EntriesListing(HKEY_CURRENT_USER, kWork));
+  EXPECT_TRUE(FolderExists(StartMenuGroup("Quelmar Ovistra").c_str()));
+  RemoveTree(other);
+}
+
+TEST_F(UninstallTest, ABlankOemNameInstallsAndRemovesUnderTheDefaultName) {
+  // The user's own things in the Programs folder, which an empty group name
+  // would make the group's folder.
+  const std::string programs = StartMenuGroup("");
+  WriteWholeFile(programs + "My App.lnk", "the user's shortcut");
+  WriteWholeFile(programs + "Notes.txt", "the user's notes");
+  for (const char* blank : {"", "   "}) {
+    const Snapshot before = PrefixState();
+    ASSERT_EQ(0u, InstallUnattended(blank)) << '"' << blank << '"';
+    CloseGroupBrowser();
+    InstallRecord record;
+    ASSERT_EQ(RecordState::Read, InstallRecord::Load(std::string(kWork) + "\\install.rec", record));
+    EXPECT_EQ(std::vector<std::string>{"Quelmar Ovistra"}, record.Values(RecordKind::Group))
+        << "Program Manager made the group under the default name";
+    EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra.lnk", "Uninstall Quelmar Ovistra.lnk"}),
+              FilesIn(StartMenuGroup("Quelmar Ovistra")));
+    const std::vector<std::string> entries = EntriesListing(HKEY_CURRENT_USER, kWork);
+    ASSERT_EQ(1u, entries.size());
+    EXPECT_EQ("Quelmar Ovistra", EntryValue(HKEY_CURRENT_USER, entries[0], "DisplayName"));
+
+    // Without the stand-ins' record the folders go with the rest.
+    StandInStarts(kWork, 2);
+    DeleteFileA((std::string(kWork) + "\\standins.log").c_str());
+    ui::Process uninstaller("\"" + std::string(kWork) + "\\uninst.exe\"", kWork);
+    const ui::Driver user(uninstaller.Id());
+    const ui::MessageBoxView question = user.WaitMessageBox(15000);
+    EXPECT_EQ("Remove Quelmar Ovistra and all of its components?", question.text);
+    EXPECT_EQ("Quelmar Ovistra", question.title);
+    user.Answer(question, IDYES);
+    EXPECT_EQ(0u, uninstaller.WaitExit(30000));
+    ExpectMachineAsBeforeBut(before, {});
+  }
+  EXPECT_EQ("the user's notes", ReadWholeFile(programs + "Notes.txt"));
+  DeleteFileA((programs + "My App.lnk").c_str());
+  DeleteFileA((programs + "Notes.txt").c_str());
+}
+
+TEST_F(UninstallTest, WhatIsAlreadyGoneCountsAsRemovedAndAKeyThatStaysIsLoggedAsKept) {
+  // The entries' key is made by this installation, and holds another
+  // program's value when the removal comes.
+  const std::string installed = kInstalledProgramsKey;
+  DeleteKeyTree(HKEY_CURRENT_USER, installed);
+  const std::string log = std::string(kBase) + "\\setup.log";
+  CreateDirectoryA(kBase, nullptr);
+  ASSERT_EQ(0u, InstallUnattended(nullptr, "Keep", kWork, log));
+  CloseGroupBrowser();
+  InstallRecord record;
+  ASSERT_EQ(RecordState::Read, InstallRecord::Load(std::string(kWork) + "\\install.rec", record));
+  const std::string recordedKey = "HKCU\\" + installed;
+  const std::vector<std::string> keys = record.Values(RecordKind::RegistryKey);
+  ASSERT_NE(keys.end(), std::find(keys.begin(), keys.end(), recordedKey))
+      << "the installation recorded the key it made";
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, installed.c_str(), &key));
+  RegSetValueExA(key, "Other Program", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
+  RegCloseKey(key);
+  // The user deleted the group and a help page by hand.
+  RemoveTree(StartMenuGroup("Quelmar Ovistra"));
+  DeleteFileA((std::string(kWork) + "\\help.html").c_str());
+
+  const RunOutcome removal = Uninstall();
+  EXPECT_EQ(0u, removal.exitCode) << removal.errors;
+  EXPECT_TRUE(RemovalCopyDone());
+  const std::string text = ReadWholeFile(log);
+  EXPECT_TRUE(Contains(text, "program group Quelmar Ovistra was already gone\r\n")) << text;
+  EXPECT_TRUE(Contains(text, OnDisk(kWork) + "\\help.html was already gone\r\n")) << text;
+  EXPECT_TRUE(Contains(
+      text, "kept registry key " + recordedKey + ": it holds values or keys of other programs\r\n"))
+      << text;
+  EXPECT_FALSE(Contains(text, "removed registry key " + recordedKey + "\r\n")) << text;
+  EXPECT_TRUE(Contains(text, "exit code 0")) << text;
+  Snapshot left;
+  AddKeys(HKEY_CURRENT_USER, installed, left);
+  EXPECT_EQ((Snapshot{installed + "\\", installed + "\\Other Program=1:" + std::string("x", 2)}),
+            left);
+  DeleteKeyTree(HKEY_CURRENT_USER, installed);
+}
+
+TEST_F(UninstallTest, TheUsersItemsInTheGroupStayWithTheirGroup) {
+  ASSERT_EQ(0u, InstallUnattended());
+  CloseGroupBrowser();
+  const std::string group = StartMenuGroup("Quelmar Ovistra");
+  WriteWholeFile(group + "\\My Notes.txt", "the user's notes");
+
+  EXPECT_EQ(0u, Uninstall().exitCode);
+  EXPECT_EQ(std::vector<std::string>{"My Notes.txt"}, FilesIn(group));
+  EXPECT_EQ("the user's notes", ReadWholeFile(group + "\\My Notes.txt"));
+  EXPECT_TRUE(RemovalCopyDone());
+  RemoveTree(group);
 }
 
 }  // namespace
