@@ -18,8 +18,8 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
 
-// "<prefix><digits>.cab" in any case: joining onto it would overwrite a piece
-// that the join has yet to read or delete.
+}  // namespace
+
 bool IsPieceOf(std::string_view name, std::string_view prefix) {
   constexpr std::string_view kExtension = ".cab";
   if (name.size() <= prefix.size() + kExtension.size()) return false;
@@ -32,6 +32,8 @@ bool IsPieceOf(std::string_view name, std::string_view prefix) {
   }
   return true;
 }
+
+namespace {
 
 // The part of a name before its first dot, without the blanks Windows drops
 // behind it: what Windows compares with its device names.
@@ -131,9 +133,8 @@ PieceShape SplitDataPiece(uint8_t* buffer, size_t size, PieceFields& piece) {
   return PieceShape::kOk;
 }
 
-const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
+const char* PlainNameProblem(std::string_view name) {
   if (name.empty()) return "is empty";
-  if (name.size() > kMaxNameLength) return "is longer than 39 characters";
   if (name.find_first_of("/\\") != std::string_view::npos) {
     return "has a folder part; the join creates no folders";
   }
@@ -147,6 +148,12 @@ const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
   // file than the one checked ("..", "temp.cab." and "a " alike).
   if (name.back() == '.' || name.back() == ' ') return "ends in a dot or a blank";
   if (IsDeviceName(name)) return "is a device name of Windows (CON, NUL, COM1, LPT1, ...)";
+  return nullptr;
+}
+
+const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
+  if (name.size() > kMaxNameLength) return "is longer than 39 characters";
+  if (const char* problem = PlainNameProblem(name)) return problem;
   if (EqualNoCase(name, kStagingFileName)) return "is the staging file \"temp.cab\"";
   if (IsPieceOf(name, prefix)) return "is a piece of the package itself";
   return nullptr;
