@@ -18,35 +18,34 @@ bool RemoveGroupFolder(const std::string& groupFolder) {
   return RemoveFolder(groupFolder.c_str());
 }
 
-// The group as shortcut files: replaced whole, like Program Manager's, and
-// removed again if one of its shortcuts cannot be written.
-void CreateShortcutGroup(const std::string& group, const std::string& folder,
-                         ProgramGroupMade& made) {
+}  // namespace
+
+ProgramGroupMade CreateShortcutProgramGroup(const std::string& group, const std::string& folder) {
+  ProgramGroupMade made;
   const std::string programs = StartMenuProgramsFolder();
-  if (programs.empty()) return;
+  if (programs.empty()) return made;
   const std::string groupFolder = programs + "\\" + group;
   RemoveGroupFolder(groupFolder);
-  if (!MakeFolder(groupFolder.c_str())) return;
+  if (!MakeFolder(groupFolder.c_str())) return made;
   std::vector<std::string> shortcuts;
   for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {
     shortcuts.push_back(groupFolder + "\\" + ShortcutFileName(item.title));
     if (!CreateShellLink(shortcuts.back(), item.target, folder)) {
       RemoveGroupFolder(groupFolder);
-      return;
+      return made;
     }
   }
   made.shortcutFolder = groupFolder;
   made.shortcuts = shortcuts;
+  return made;
 }
 
-}  // namespace
-
 ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder) {
-  ProgramGroupMade made;
   const std::vector<bool> accepted =
       GetProgramManager().Execute(ProgramGroupCommands(group, folder), kCommandTimeoutMs);
-  made.byProgramManager = ProgramManagerMadeGroup(accepted);
-  if (!made.byProgramManager) CreateShortcutGroup(group, folder, made);
+  if (!ProgramManagerMadeGroup(accepted)) return CreateShortcutProgramGroup(group, folder);
+  ProgramGroupMade made;
+  made.byProgramManager = true;
   return made;
 }
 

@@ -45,5 +45,11 @@ struct ProgramGroupMade {
 // folder. Quiet either way: a group that cannot be made is left out whole.
 ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder);
 
+// The same group as shortcut files in the Start menu's Programs folder,
+// without Program Manager, whose shell opens a window on every group it
+// creates: replaced whole, like Program Manager's, and removed again if one
+// of its shortcuts cannot be written.
+ProgramGroupMade CreateShortcutProgramGroup(const std::string& group, const std::string& folder);
+
 // Removes the group that Program Manager made; true when it accepted.
 bool DeleteProgramGroup(const std::string& group);

@@ -4,6 +4,7 @@
 
 #include "core/SetupConfig.h"
 #include "platform/CommandLine.h"
+#include "platform/FolderLock.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
@@ -46,6 +47,15 @@ BOOL CUninstApp::InitInstance() {
   const std::string folder = program.substr(0, slash);
   const std::string ownName = program.substr(slash + 1);
   const std::string product = InstalledProductName(folder + "\\kq.ini");
+  // An installation into the folder would record what this removes.
+  const FolderLock lock(folder, kFolderLockWaitMs);
+  if (!lock.Held()) {
+    const std::string busy = "Another installation or removal is using " + folder +
+                             ". Nothing was removed. Please try again later.";
+    if (!unattended) AfxMessageBox(busy.c_str());
+    m_nExitCode = kUninstallIncomplete;
+    return FALSE;
+  }
 
   InstallRecord record;
   if (!InstallRecord::Load(folder + "\\" + kInstallRecordName, record)) {
