@@ -16,16 +16,13 @@
 #include "core/FolderPath.h"
 #include "platform/Folders.h"
 #include "platform/FolderLock.h"
-#include "resources/dlg130-password.h"
-#include "resources/dlg131-internet.h"
-#include "resources/dlg134-work-folder.h"
 #include "tests/driver/UiDriver.h"
 #include "tests/support/Answers.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
 #include "tests/support/Secrets.h"
 #include "tests/support/StartMenu.h"
-#include "tests/support/WizardWalk.h"
+#include "tests/support/WizardTyping.h"
 #include "wizard/FolderRules.h"
 
 namespace {
@@ -493,43 +490,6 @@ TEST_F(UnattendedInstallTest, ARunWaitsForTheFolderBoundedlyThenChangesNothing) 
   EXPECT_EQ(settings, ReadWholeFile(m_work + "\\kq.ini"));
   EXPECT_TRUE(FolderExists(StartMenuGroup(kGroup).c_str()));
   EXPECT_TRUE(EntryExists());
-}
-
-// The wizard walked as a user with the same answers typed into its pages.
-void WalkTheWizardTyping(const Driver& user, const std::string& work) {
-  HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
-  WaitAgreementButtons(user, sheet);
-  user.Press(sheet, WizardButton::Next);
-
-  HWND page = ShownPage(user, sheet, "Step2--User Password");
-  user.Type(page, IDC_PASSWORD, "letmein");
-  user.Type(page, IDC_CONFIRM, "letmein");
-  user.Press(sheet, WizardButton::Next);
-
-  page = ShownPage(user, sheet, "Step3--Internet connection");
-  // The address is typed while its box is ticked; dial-up then takes over
-  // and the page hands the address on all the same.
-  user.SetCheck(page, IDC_USE_PROXY, true);
-  user.Type(page, IDC_PROXY, "proxy.example:8080");
-  user.SetCheck(page, IDC_USE_DIALUP, true);
-  user.Type(page, IDC_RAS_USER, "jdoe");
-  user.Type(page, IDC_RAS_PASSWORD, "dialsecret");
-  user.Type(page, IDC_RAS_PHONE, "555-0199");
-  user.Press(sheet, WizardButton::Next);
-
-  page = ShownPage(user, sheet, "Step4--Camera settings");
-  // Wine has no capture device: the test is answered, then the warning.
-  user.ClickText(page, "Test connection");
-  user.Answer(user.WaitMessageBox(), IDOK);
-  user.Press(sheet, WizardButton::Next);
-  user.Answer(user.WaitMessageBox(), IDYES);
-
-  page = ShownPage(user, sheet, "Step 5--Working folder");
-  user.SetText(page, IDC_FOLDER, "");
-  user.Type(page, IDC_FOLDER, work);
-  user.Press(sheet, WizardButton::Next);
-  ShownPage(user, sheet, "Bonus Package");
-  user.Press(sheet, WizardButton::Finish);
 }
 
 TEST_F(UnattendedInstallTest, SettingsEqualThoseOfTheWizardTypedTheSameAnswers) {
