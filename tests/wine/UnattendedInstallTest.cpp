@@ -55,15 +55,15 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
+BOOL CALLBACK AddIfVisible(HWND window, LPARAM windows) {
+  if (IsWindowVisible(window)) reinterpret_cast<std::set<HWND>*>(windows)->insert(window);
+  return TRUE;
+}
+
 // The visible top-level windows of the desktop, of every process.
 std::set<HWND> VisibleTopWindows() {
   std::set<HWND> windows;
-  EnumWindows(
-      [](HWND window, LPARAM found) {
-        if (IsWindowVisible(window)) reinterpret_cast<std::set<HWND>*>(found)->insert(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumWindows(AddIfVisible, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 
