@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string_view>
+
+#include "platform/Text.h"
 
 #include "core/NameRules.h"
 
@@ -13,11 +16,17 @@ constexpr char kUnattendedWord[] = "unattended";
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 // What follows "unattended" and a blank, or null when the line does not
-// begin with that word on its own.
+// begin with that word on its own. Deployment scripts write it in any case
+// and with a switch's "/" or "-"; a form that fell through to the wizard
+// would hang them on its first page.
 const char* AfterUnattendedWord(const char* commandLine) {
+  const char* word = commandLine;
+  if (*word == '/' || *word == '-') ++word;
   const size_t length = sizeof kUnattendedWord - 1;
-  if (std::strncmp(commandLine, kUnattendedWord, length) != 0) return nullptr;
-  const char* rest = commandLine + length;
+  if (std::strlen(word) < length ||
+      !SameTextIgnoringCase(std::string_view(word, length), kUnattendedWord))
+    return nullptr;
+  const char* rest = word + length;
   if (*rest && !IsBlank(*rest)) return nullptr;
   return rest;
 }

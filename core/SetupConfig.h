@@ -46,8 +46,9 @@ void BuildTitleFormat(SetupState& state);
 std::string FormatTitle(const SetupState& state);
 
 enum class SetupMode { Install, Update, Pack, Unattended };
-// Exact, case-sensitive comparison of the whole command-line text; the word
-// "unattended" may be followed by a blank and the answers file.
+// Exact, case-sensitive comparison of the whole command-line text for
+// "upgrade" and "split". The word "unattended" counts in any case and with a
+// leading "/" or "-", and may be followed by a blank and the answers file.
 SetupMode ChooseMode(const char* commandLine);
 // The answers file named after "unattended", its quotes removed; empty when
 // none is named.

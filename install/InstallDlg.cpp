@@ -73,7 +73,7 @@ bool CInstallDlg::RetryPieceCopy(const std::string& message) {
 
 void CInstallDlg::CancelRun() { EndDialog(IDCANCEL); }
 
-void CInstallDlg::RefuseRun(const std::string& message) {
+void CInstallDlg::StopRun(const std::string& message) {
   KillTimer(kStepTimer);
   AfxMessageBox(message.c_str());
   EndDialog(IDCANCEL);

@@ -25,7 +25,7 @@ class CInstallDlg : public CDialog, public CInstallSteps {
 
   bool RetryPieceCopy(const std::string& message) override;
   void CancelRun() override;
-  void RefuseRun(const std::string& message) override;
+  void StopRun(const std::string& message) override;
   void ReportIncomplete(const std::string& message) override;
   void FinishRun() override;
 };

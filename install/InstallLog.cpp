@@ -11,6 +11,10 @@ bool IsInstallationLog(const std::string& path, FileOps& files) {
 }
 
 InstallLog::InstallLog(const std::string& path, Start start, FileOps& files) : m_files(files) {
+  if (start == Start::Later) {
+    m_bWaiting = true;
+    return;
+  }
   if (path.empty()) return;
   std::string earlier;
   if (start == Start::AfterEarlierLines) ReadWholeFile(m_files, path, earlier);
@@ -23,8 +27,19 @@ InstallLog::~InstallLog() {
   if (m_nFile != FileOps::kNoFile) m_files.Close(m_nFile);
 }
 
+bool InstallLog::Open(const std::string& path) {
+  m_nFile = m_files.Create(path);
+  if (m_nFile == FileOps::kNoFile) return false;
+  m_bWaiting = false;
+  if (!m_strWaiting.empty()) m_files.Write(m_nFile, m_strWaiting.data(), m_strWaiting.size());
+  m_strWaiting.clear();
+  return true;
+}
+
 void InstallLog::Line(const std::string& text) {
-  if (m_nFile == FileOps::kNoFile) return;
   const std::string line = text + "\r\n";
-  m_files.Write(m_nFile, line.data(), line.size());
+  if (m_nFile != FileOps::kNoFile)
+    m_files.Write(m_nFile, line.data(), line.size());
+  else if (m_bWaiting)
+    m_strWaiting += line;
 }

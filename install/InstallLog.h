@@ -16,17 +16,24 @@ bool IsInstallationLog(const std::string& path, FileOps& files = RealFileOps());
 
 class InstallLog {
  public:
-  enum class Start { Afresh, AfterEarlierLines };
-  // No log at all when `path` is empty or cannot be created.
+  enum class Start { Afresh, AfterEarlierLines, Later };
+  // No log at all when `path` is empty or cannot be created. With Later no
+  // file is opened yet: the lines wait until Open names one.
   explicit InstallLog(const std::string& path, Start start = Start::Afresh,
                       FileOps& files = RealFileOps());
   ~InstallLog();
   InstallLog(const InstallLog&) = delete;
   InstallLog& operator=(const InstallLog&) = delete;
 
+  // Creates `path` and writes the lines that waited; false when it cannot
+  // be created (they wait on).
+  bool Open(const std::string& path);
+  bool IsOpen() const { return m_nFile != FileOps::kNoFile; }
   void Line(const std::string& text);
 
  private:
   FileOps& m_files;
   int m_nFile = FileOps::kNoFile;
+  bool m_bWaiting = false;
+  std::string m_strWaiting;
 };

@@ -1,5 +1,6 @@
 #include "install/InstallSteps.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <iterator>
@@ -7,7 +8,7 @@
 #include "core/FolderPath.h"
 #include "core/RunningSetup.h"
 #include "core/WorkFolderFiles.h"
-#include "install/ProgramGroup.h"
+#include "install/DistributionPieces.h"
 #include "install/RecordingFileOps.h"
 #include "install/UninstallEntry.h"
 #include "package/JoinPackage.h"
@@ -15,6 +16,7 @@
 #include "platform/Folders.h"
 #include "platform/Launch.h"
 #include "platform/Profile.h"
+#include "platform/SystemError.h"
 #include "wizard/FolderRules.h"
 
 namespace {
@@ -44,6 +46,27 @@ std::string StepText(int step, const std::string& what) {
   return "step " + std::to_string(step) + ": " + what;
 }
 
+// Why the folders of `folder` are not all there after an attempt to make
+// them: the first level that is a file or that the system refuses.
+std::string WhyFolderIsMissing(const std::string& folder) {
+  for (const std::string& level : FolderLevels(folder)) {
+    if (FolderExists(level.c_str())) continue;
+    if (RealFileOps().Exists(level)) return level + " is a file";
+    if (!MakeFolder(level.c_str())) return LastErrorText();
+    RemoveFolder(level.c_str());
+  }
+  return "it could not be found after it was made";
+}
+
+// The packages that the installation joins.
+const std::vector<std::string> kPackages = {"kq", "ch"};
+
+bool IsPackagePiece(const std::string& name) {
+  for (const std::string& package : kPackages)
+    if (IsPieceOf(name, package)) return true;
+  return false;
+}
+
 }  // namespace
 
 CInstallSteps::~CInstallSteps() { EndPieceSearch(); }
@@ -58,8 +81,25 @@ void CInstallSteps::Record(RecordKind kind, const std::string& value) {
 }
 
 void CInstallSteps::RecordMissingFolders() {
-  for (const std::string& level : FolderLevels(m_strFolder))
-    if (!FolderExists(level.c_str())) Record(RecordKind::Folder, level);
+  for (const std::string& level : FolderLevels(m_strFolder)) {
+    if (FolderExists(level.c_str())) continue;
+    Record(RecordKind::Folder, level);
+    if (std::find(m_madeFolders.begin(), m_madeFolders.end(), level) == m_madeFolders.end())
+      m_madeFolders.push_back(level);
+  }
+}
+
+bool CInstallSteps::LockWorkFolder() {
+  if (m_lock && m_lock->Held()) return true;
+  m_lock = std::make_unique<FolderLock>(m_strFolder, kFolderLockWaitMs);
+  if (m_lock->Held()) return true;
+  const std::string message = "Another installation or removal is using " + m_strFolder +
+                              "; it did not end within " +
+                              std::to_string(kFolderLockWaitMs / 1000) +
+                              " seconds. Nothing was changed. Please try again later.";
+  NoteFailure(StepText(0, message));
+  StopRun(message);
+  return false;
 }
 
 void CInstallSteps::RunInstallStep() {
@@ -132,10 +172,13 @@ bool CInstallSteps::PrepareWorkFolder() {
   // the wizard may have left another folder current.
   std::snprintf(m_szSetupDir, kTextSize, "%s", RunningSetup().m_szSetupDir);
   if (RealFileOps().SameFile(m_strFolder, m_szSetupDir)) {
-    Note(StepText(0, kSetupFolderRefusal));
-    RefuseRun(kSetupFolderRefusal);
+    NoteFailure(StepText(0, kSetupFolderRefusal));
+    StopRun(kSetupFolderRefusal);
     return false;
   }
+  // Another run into the same folder would interleave its copies, joins
+  // and record with this one's.
+  if (!LockWorkFolder()) return false;
   const std::string ini = WorkFolderPath(kSettingsFileName);
   m_bSettingsPathOk = ini.size() < static_cast<size_t>(kTextSize);
   std::snprintf(RunningSetup().m_szProductIni, kTextSize, "%s",
@@ -152,18 +195,39 @@ bool CInstallSteps::PrepareWorkFolder() {
   std::string folders = ini;
   CreateFolderPath(&folders[0]);
   ReturnToSetupFolder();
-  const bool made = FolderExists(m_strFolder.c_str());
-  if (!made) m_bComplete = false;
-  Note(
-      StepText(0, (made ? "working folder " : "working folder could not be made: ") + m_strFolder));
+  if (!FolderExists(m_strFolder.c_str())) {
+    EndWithFailure(0, "The working folder " + m_strFolder +
+                          " could not be made: " + WhyFolderIsMissing(m_strFolder) + ".");
+    return false;
+  }
+  Note(StepText(0, "working folder " + m_strFolder));
   return true;
+}
+
+void CInstallSteps::EndWithFailure(int step, const std::string& message) {
+  m_bComplete = false;
+  NoteFailure(StepText(step, message));
+  SaveRecord();
+  if (m_bRecordChanged) TakeAwayMadeFolders();
+  StopRun(message);
+}
+
+void CInstallSteps::TakeAwayMadeFolders() {
+  // Inner folders first; a folder that holds something stays.
+  for (auto level = m_madeFolders.rbegin(); level != m_madeFolders.rend(); ++level)
+    RemoveFolder(level->c_str());
 }
 
 void CInstallSteps::WriteSettings(int step) {
   if (!m_bSettingsPathOk) return;
   Record(RecordKind::File, kSettingsFileName);
   for (const SettingWrite& write : SettingsOfStep(step, RunningSetup(), m_answers)) {
-    WriteProfileValue(write.section, write.key, write.value.c_str(), RunningSetup().m_szProductIni);
+    if (!WriteProfileValue(write.section, write.key, write.value.c_str(),
+                           RunningSetup().m_szProductIni)) {
+      EndWithFailure(step, std::string(kSettingsFileName) + " could not be written in " +
+                               m_strFolder + ": " + LastErrorText());
+      return;
+    }
     Note(StepText(step, std::string("kq.ini ") + write.section + "/" + write.key + " written"));
   }
 }
@@ -180,7 +244,9 @@ void CInstallSteps::FindNextPiece() {
 }
 
 void CInstallSteps::SkipFolders() {
-  while (m_nFindResult != -1 && (m_findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+  // Pieces that the joins read from the distribution are not copied.
+  while (m_nFindResult != -1 && ((m_findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+                                 (m_bJoinFromDistribution && IsPackagePiece(m_findData.cFileName))))
     m_nFindResult = FindNextFileA(m_hFind, &m_findData) ? 0 : -1;
   if (m_nFindResult == -1) EndPieceSearch();
 }
@@ -202,9 +268,12 @@ void CInstallSteps::CopyNextPiece() {
   // The copy may have made the file before it failed.
   Record(RecordKind::File, piece);
   while (!CopyBinaryFile(piece.c_str(), target.c_str())) {
-    const std::string message = "Reading file error (file:" + piece + ")";
-    if (!RetryPieceCopy(message)) {
-      Note(StepText(10, message + ": installation given up"));
+    // The question keeps its words; the log says which side failed.
+    const std::string why = CanOpenForReading(piece.c_str())
+                                ? "could not be written to " + m_strFolder + ": " + LastErrorText()
+                                : "could not be read";
+    if (!RetryPieceCopy("Reading file error (file:" + piece + ")")) {
+      NoteFailure(StepText(10, piece + " " + why + ": installation given up"));
       m_bComplete = false;
       EndPieceSearch();
       SaveRecord();
@@ -223,11 +292,18 @@ void CInstallSteps::JoinPackages() {
   const bool entered = (!m_nInstallDrive || (ChangeDrive(m_nInstallDrive) && ChangeFolder("\\"))) &&
                        (!*path || ChangeFolder(path));
   if (entered) {
-    RecordingFileOps files(RealFileOps());
-    for (const char* package : {"kq", "ch"}) {
-      const JoinResult result = JoinPackage(package, RunningSetup(), files);
-      if (result == JoinResult::kFailed) m_failedJoins.push_back(package);
-      Note(StepText(14, std::string("package ") + package + JoinOutcome(result)));
+    const std::unique_ptr<FileOps> distribution = FolderFileOps(m_szSetupDir);
+    DistributionPieces fromDistribution(*distribution, RealFileOps(), kPackages);
+    RecordingFileOps files(m_bJoinFromDistribution ? fromDistribution : RealFileOps());
+    for (const std::string& package : kPackages) {
+      const JoinResult result = JoinPackage(package.c_str(), RunningSetup(), files);
+      const std::string outcome = StepText(14, "package " + package + JoinOutcome(result));
+      if (result == JoinResult::kFailed) {
+        m_failedJoins.push_back(package);
+        NoteFailure(outcome);
+      } else {
+        Note(outcome);
+      }
     }
     for (const std::string& written : files.Written()) Record(RecordKind::File, written);
     if (CanOpenForReading("spchapi.exe")) {
@@ -245,7 +321,7 @@ void CInstallSteps::JoinPackages() {
 
 void CInstallSteps::CreateGroup() {
   const char* group = RunningSetup().m_szProductName;
-  const ProgramGroupMade made = CreateProgramGroup(group, m_strFolder);
+  const ProgramGroupMade made = MakeProgramGroup(group, m_strFolder);
   m_bGroupMade = made.Made();
   if (made.byProgramManager) {
     Record(RecordKind::Group, group);
@@ -293,9 +369,13 @@ void CInstallSteps::CopyToWorkFolder(int step, const char* name) {
     return;
   }
   Record(RecordKind::File, name);
-  const bool copied = CopyBinaryFile(name, WorkFolderPath(name).c_str()) != 0;
-  if (!copied) m_bComplete = false;
-  Note(StepText(step, std::string(copied ? "copied " : "could not copy ") + name));
+  if (CopyBinaryFile(name, WorkFolderPath(name).c_str())) {
+    Note(StepText(step, std::string("copied ") + name));
+    return;
+  }
+  m_bComplete = false;
+  NoteFailure(StepText(
+      step, std::string(name) + " could not be copied to " + m_strFolder + ": " + LastErrorText()));
 }
 
 std::string CInstallSteps::WorkFolderPath(const char* name) const {
@@ -304,5 +384,9 @@ std::string CInstallSteps::WorkFolderPath(const char* name) const {
 
 void CInstallSteps::SaveRecord() {
   if (!FolderExists(m_strFolder.c_str())) return;
-  m_bRecordChanged = !m_record.Save(WorkFolderPath(kInstallRecordName));
+  // What another run wrote in the meantime stays listed.
+  const std::string path = WorkFolderPath(kInstallRecordName);
+  InstallRecord onDisk;
+  if (InstallRecord::Load(path, onDisk) == RecordState::Read) m_record.Merge(onDisk);
+  m_bRecordChanged = !m_record.Save(path);
 }

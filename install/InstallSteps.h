@@ -3,12 +3,15 @@
 // back; both call RunInstallStep, so the steps exist once.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/SetupState.h"
 #include "install/InstallRecord.h"
+#include "install/ProgramGroup.h"
 #include "install/SettingsFile.h"
+#include "platform/FolderLock.h"
 #include "platform/Win32.h"
 
 class CInstallSteps {
@@ -41,14 +44,21 @@ class CInstallSteps {
   // True when every file the steps copied or joined and the program group
   // are in place so far.
   bool Complete() const { return m_bComplete && m_failedJoins.empty() && m_bGroupMade; }
+  // Takes the working folder's lock unless it is held already, waiting as
+  // long as the lock allows; false (after StopRun) when another
+  // installation or removal kept it. Step 0 takes it too.
+  bool LockWorkFolder();
+  // The join reads the pieces from the distribution instead of copies in
+  // the working folder; step 10 then copies only other "*.cab" files.
+  void JoinFromDistribution() { m_bJoinFromDistribution = true; }
 
   // A piece could not be copied: true to copy it again, false to give up.
   virtual bool RetryPieceCopy(const std::string& message) = 0;
   // The run gave up after a failed piece copy; no later step runs.
   virtual void CancelRun() = 0;
-  // The run must not begin, for the reason `message` gives; nothing was
-  // done and no later step runs.
-  virtual void RefuseRun(const std::string& message) = 0;
+  // The run cannot go on, for the reason `message` gives; no later step
+  // runs.
+  virtual void StopRun(const std::string& message) = 0;
   // Before the end: what is not in place (packages whose join failed, the
   // program group), in the words of `message`.
   virtual void ReportIncomplete(const std::string& message) = 0;
@@ -56,10 +66,21 @@ class CInstallSteps {
   virtual void FinishRun() = 0;
   // One line about what a step did, for a log. Never a password.
   virtual void Note(const std::string&) {}
+  // A line about something that failed.
+  virtual void NoteFailure(const std::string& line) { Note(line); }
+  // The program group; through Program Manager unless a run says otherwise.
+  virtual ProgramGroupMade MakeProgramGroup(const std::string& group, const std::string& folder) {
+    return CreateProgramGroup(group, folder);
+  }
 
  private:
-  // False (after RefuseRun) when the run must not go on.
+  // False (after StopRun) when the run must not go on.
   bool PrepareWorkFolder();
+  // Ends the run after a step that could not write: the failure noted, the
+  // record saved, or where it cannot be, the folders this run made taken
+  // away again.
+  void EndWithFailure(int step, const std::string& message);
+  void TakeAwayMadeFolders();
   void WriteSettings(int step);
   void StartPieceSearch();
   void FindNextPiece();
@@ -89,4 +110,9 @@ class CInstallSteps {
   bool m_bGroupMade = true;
   InstallRecord m_record;
   bool m_bRecordChanged = false;
+  // The folders of the working folder path that did not exist before this
+  // run, outer ones first.
+  std::vector<std::string> m_madeFolders;
+  std::unique_ptr<FolderLock> m_lock;
+  bool m_bJoinFromDistribution = false;
 };

@@ -19,27 +19,6 @@ bool RemoveGroupFolder(const std::string& groupFolder) {
   return RemoveFolder(groupFolder.c_str());
 }
 
-// The group as shortcut files: replaced whole, like Program Manager's, and
-// removed again if one of its shortcuts cannot be written.
-void CreateShortcutGroup(const std::string& group, const std::string& folder,
-                         ProgramGroupMade& made) {
-  const std::string programs = StartMenuProgramsFolder();
-  if (programs.empty()) return;
-  const std::string groupFolder = programs + "\\" + group;
-  RemoveGroupFolder(groupFolder);
-  if (!MakeFolder(groupFolder.c_str())) return;
-  std::vector<std::string> shortcuts;
-  for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {
-    shortcuts.push_back(groupFolder + "\\" + ShortcutFileName(item.title));
-    if (!CreateShellLink(shortcuts.back(), item.target, folder)) {
-      RemoveGroupFolder(groupFolder);
-      return;
-    }
-  }
-  made.shortcutFolder = groupFolder;
-  made.shortcuts = shortcuts;
-}
-
 // The group's folders that exist, in the user's Programs folder and in that
 // of all users.
 std::vector<std::string> GroupFolders(const std::string& group) {
@@ -53,18 +32,36 @@ std::vector<std::string> GroupFolders(const std::string& group) {
 
 }  // namespace
 
-ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder) {
+ProgramGroupMade CreateShortcutProgramGroup(const std::string& group, const std::string& folder) {
   ProgramGroupMade made;
+  const std::string programs = StartMenuProgramsFolder();
+  if (FolderNameProblem(group) || programs.empty()) return made;
+  const std::string groupFolder = programs + "\\" + group;
+  RemoveGroupFolder(groupFolder);
+  if (!MakeFolder(groupFolder.c_str())) return made;
+  std::vector<std::string> shortcuts;
+  for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {
+    shortcuts.push_back(groupFolder + "\\" + ShortcutFileName(item.title));
+    if (!CreateShellLink(shortcuts.back(), item.target, folder)) {
+      RemoveGroupFolder(groupFolder);
+      return made;
+    }
+  }
+  made.shortcutFolder = groupFolder;
+  made.shortcuts = shortcuts;
+  return made;
+}
+
+ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder) {
   // Such a name would make the group somewhere else than in Programs, or
   // Programs itself, and an empty one crashes Wine's Program Manager.
-  if (FolderNameProblem(group)) return made;
+  if (FolderNameProblem(group)) return {};
   const std::vector<bool> accepted =
       GetProgramManager().Execute(ProgramGroupCommands(group, folder), kCommandTimeoutMs);
-  made.byProgramManager = ProgramManagerMadeGroup(accepted);
-  if (!made.byProgramManager)
-    CreateShortcutGroup(group, folder, made);
-  else
-    made.folderMissing = GroupFolders(group).empty();
+  if (!ProgramManagerMadeGroup(accepted)) return CreateShortcutProgramGroup(group, folder);
+  ProgramGroupMade made;
+  made.byProgramManager = true;
+  made.folderMissing = GroupFolders(group).empty();
   return made;
 }
 

@@ -53,6 +53,13 @@ struct ProgramGroupMade {
 // be a folder's (FolderNameProblem) makes nothing and sends nothing.
 ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string& folder);
 
+// The same group as shortcut files in the Start menu's Programs folder,
+// without Program Manager, whose shell opens a window on every group it
+// creates: replaced whole, like Program Manager's, and removed again if one
+// of its shortcuts cannot be written. A name that cannot be a folder's
+// makes nothing.
+ProgramGroupMade CreateShortcutProgramGroup(const std::string& group, const std::string& folder);
+
 // The message for a group that was not made, shown once at the end.
 std::string GroupNotMadeMessage(const std::string& group, const std::string& folder);
 

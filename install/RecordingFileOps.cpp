@@ -10,7 +10,10 @@ int RecordingFileOps::Create(const std::string& name) {
 
 bool RecordingFileOps::Replace(const std::string& from, const std::string& to) {
   const bool replaced = m_files.Replace(from, to);
-  if (replaced) Note(to);
+  if (!replaced) return replaced;
+  // The staging file is gone once it is in place under its own name.
+  m_written.erase(std::remove(m_written.begin(), m_written.end(), from), m_written.end());
+  Note(to);
   return replaced;
 }
 

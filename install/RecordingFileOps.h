@@ -1,6 +1,6 @@
 // Passes every operation on to another FileOps and notes the name of every
-// file it creates or moves into place, so that the installation knows
-// which files a join wrote.
+// file it creates or moves into place, and of none that it moved away, so
+// that the installation knows which files a join left.
 #pragma once
 
 #include <string>

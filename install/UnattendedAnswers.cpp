@@ -1,5 +1,8 @@
 #include "install/UnattendedAnswers.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "core/Scramble.h"
 #include "platform/DataRules.h"
 #include "platform/Text.h"
@@ -77,11 +80,34 @@ bool ReadConnection(AnswerReader& reader, InstallAnswers& answers) {
   return reader.WithinLimit("Proxy", answers.m_strProxy, static_cast<int>(kScrambleMaxText));
 }
 
+// A list entry as it compares: lower case, each run of blanks one blank,
+// none at either end. Some entries hold two blanks that nobody types.
+std::string EntryForm(const std::string& text) {
+  std::string form;
+  for (char c : text) {
+    if (c == ' ' || c == '\t') {
+      if (!form.empty() && form.back() != ' ') form += ' ';
+    } else {
+      form += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+  }
+  if (!form.empty() && form.back() == ' ') form.pop_back();
+  return form;
+}
+
 bool ReadCameraCount(AnswerReader& reader, InstallAnswers& answers) {
-  answers.m_strCameraCount = reader.Value("Numb", kCameraCounts[0]);
-  for (const char* entry : kCameraCounts)
-    if (answers.m_strCameraCount == entry) return true;
-  return reader.Refuse("Numb", "Numb must be one of the camera page's Number of devices entries");
+  // kq.ini gets the entry's own text, as the page would hand it on.
+  const std::string typed = EntryForm(reader.Value("Numb", kCameraCounts[0]));
+  std::string entries;
+  for (const char* entry : kCameraCounts) {
+    if (EntryForm(entry) == typed) {
+      answers.m_strCameraCount = entry;
+      return true;
+    }
+    entries += std::string(entries.empty() ? "" : "; ") + entry;
+  }
+  return reader.Refuse(
+      "Numb", "Numb must be one of the camera page's Number of devices entries: " + entries);
 }
 
 bool ReadOptimization(AnswerReader& reader, Optimization& optimize) {
@@ -98,19 +124,74 @@ bool ReadOptimization(AnswerReader& reader, Optimization& optimize) {
   return true;
 }
 
+constexpr const char* kAnswerKeys[] = {"Licence",   "Folder",      "Password", "Connection",
+                                       "RasUserId", "RasPassword", "RasPhone", "Proxy",
+                                       "Numb",      "Optimize",    "Log"};
+
+// Letters to change, add, leave out or swap (with neighbours) to make one
+// text the other, in any case.
+size_t TypingDistance(const std::string& a, const std::string& b) {
+  std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+  for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+  for (size_t i = 1; i <= a.size(); ++i) {
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t change = lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1;
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change});
+      if (i > 1 && j > 1 && lower(a[i - 1]) == lower(b[j - 2]) &&
+          lower(a[i - 2]) == lower(b[j - 1]))
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  }
+  return d[a.size()][b.size()];
+}
+
+bool IsAnswerKey(const std::string& key) {
+  for (const char* known : kAnswerKeys)
+    if (SameTextIgnoringCase(key, known)) return true;
+  return false;
+}
+
 }  // namespace
 
-bool ReadUnattendedAnswers(const KeyReader& read, UnattendedAnswers& answers,
-                           AnswerProblem& problem) {
+std::string NearestAnswerKey(const std::string& key) {
+  std::string nearest;
+  // Two slips at most, and fewer than half the known key's letters, so that
+  // a short key is not offered for any short word.
+  size_t best = 3;
+  for (const char* known : kAnswerKeys) {
+    const size_t distance = TypingDistance(key, known);
+    if (distance < best && distance * 2 < std::string(known).size()) {
+      best = distance;
+      nearest = known;
+    }
+  }
+  return nearest;
+}
+
+bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>& keys,
+                           UnattendedAnswers& answers, AnswerProblem& problem) {
   AnswerReader reader(read, problem);
   answers.m_strLog = reader.Value("Log");
+
+  for (const std::string& key : keys) {
+    if (IsAnswerKey(key)) continue;
+    const std::string nearest = NearestAnswerKey(key);
+    problem = {key, "[" + std::string(kUnattendedSection) + "] has no key " + key +
+                        (nearest.empty() ? "" : "; did you mean " + nearest + "?")};
+    return false;
+  }
 
   if (!SameTextIgnoringCase(reader.Value("Licence"), "Accept"))
     return reader.Refuse("Licence", "The licence agreement must be accepted: Licence=Accept");
 
-  answers.m_strFolder = NormalizedFolder(reader.Value("Folder", kDefaultFolder));
-  if (answers.m_strFolder.size() > kMaxFolderLength)
-    return reader.Refuse("Folder", FolderTooLongMessage());
+  // Left out, the folder is the page's default; given, it is never replaced
+  // by one.
+  const std::string folder = reader.Value("Folder", kDefaultFolder);
+  std::string folderProblem;
+  if (!ResolveAnswerFolder(folder, answers.m_strFolder, folderProblem))
+    return reader.Refuse("Folder", folderProblem);
 
   const std::string password = PasswordAsTyped(reader.Value("Password"));
   if (!reader.WithinLimit("Password", password, kMaxPasswordLength)) return false;

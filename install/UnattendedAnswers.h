@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/SetupConfig.h"
 #include "install/SettingsFile.h"
@@ -27,8 +28,15 @@ struct AnswerProblem {
   std::string message;
 };
 
-// Reads the answers with `read` (section [Unattended]). The log path is
-// read first, so that it is known even when a later answer is refused.
-// False with the first refused or missing answer in `problem`.
-bool ReadUnattendedAnswers(const KeyReader& read, UnattendedAnswers& answers,
-                           AnswerProblem& problem);
+// Reads the answers with `read` (section [Unattended]), whose keys are
+// `keys`. The log path is read first, so that it is known even when a later
+// answer is refused. A key that no answer has is refused before any answer
+// is looked at: a mistyped key would otherwise leave its answer at the
+// default without a word. False with the first refused or missing answer
+// in `problem`.
+bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>& keys,
+                           UnattendedAnswers& answers, AnswerProblem& problem);
+
+// The known key nearest to `key` as typed (a letter left out, added,
+// changed or two swapped, in any case), or empty when none is near.
+std::string NearestAnswerKey(const std::string& key);

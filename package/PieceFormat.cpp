@@ -20,8 +20,8 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
 
-// "<prefix><digits>.cab" in any case: joining onto it would overwrite a piece
-// that the join has yet to read or delete.
+}  // namespace
+
 bool IsPieceOf(std::string_view name, std::string_view prefix) {
   constexpr std::string_view kExtension = ".cab";
   if (name.size() <= prefix.size() + kExtension.size()) return false;
@@ -34,8 +34,6 @@ bool IsPieceOf(std::string_view name, std::string_view prefix) {
   }
   return true;
 }
-
-}  // namespace
 
 std::string PieceName(const std::string& prefix, int number) {
   const int length = std::snprintf(nullptr, 0, "%s%d.cab", prefix.c_str(), number);
@@ -110,14 +108,19 @@ PieceShape SplitDataPiece(uint8_t* buffer, size_t size, PieceFields& piece) {
   return PieceShape::kOk;
 }
 
-const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
+const char* PlainNameProblem(std::string_view name) {
   if (name.empty()) return "is empty";
-  if (name.size() > kMaxNameLength) return "is longer than 39 characters";
   if (name.find_first_of("/\\") != std::string_view::npos) {
     return "has a folder part; the join creates no folders";
   }
   if (name.find(':') != std::string_view::npos) return "names a drive or a stream (\":\")";
   if (const char* problem = FileNameProblem(name)) return problem;
+  return nullptr;
+}
+
+const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
+  if (name.size() > kMaxNameLength) return "is longer than 39 characters";
+  if (const char* problem = PlainNameProblem(name)) return problem;
   if (EqualNoCase(name, kStagingFileName)) return "is the staging file \"temp.cab\"";
   if (IsPieceOf(name, prefix)) return "is a piece of the package itself";
   return nullptr;

@@ -11,6 +11,26 @@ std::string ReadProfileValue(const char* section, const char* key, const char* d
   return value;
 }
 
-void WriteProfileValue(const char* section, const char* key, const char* value, const char* file) {
-  WritePrivateProfileStringA(section, key, value, file);
+bool WriteProfileValue(const char* section, const char* key, const char* value, const char* file) {
+  return WritePrivateProfileStringA(section, key, value, file) != FALSE;
+}
+
+std::vector<std::string> ReadProfileKeys(const char* section, const char* file) {
+  // The names come as one text, each ended by a NUL, the last by two; the
+  // platform reports size - 2 when they did not fit.
+  std::string names(4096, '\0');
+  DWORD length;
+  for (;;) {
+    length = GetPrivateProfileStringA(section, nullptr, "", &names[0],
+                                      static_cast<DWORD>(names.size()), file);
+    if (length + 2 < names.size()) break;
+    names.resize(names.size() * 2);
+  }
+  std::vector<std::string> keys;
+  for (size_t at = 0; at < length;) {
+    const std::string key = names.c_str() + at;
+    at += key.size() + 1;
+    if (!key.empty()) keys.push_back(key);
+  }
+  return keys;
 }

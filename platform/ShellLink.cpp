@@ -5,6 +5,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <string>
+
 namespace {
 
 std::string SpecialFolder(int csidl) {
@@ -71,6 +73,47 @@ std::vector<std::string> StartMenuProgramsFolders() {
   return folders;
 }
 
+namespace {
+
+// The link's bytes, as the shell keeps them in a shortcut file.
+bool SerializeLink(IShellLinkA* link, std::string& bytes) {
+  IPersistStream* persist = nullptr;
+  if (FAILED(link->QueryInterface(IID_IPersistStream, reinterpret_cast<void**>(&persist))))
+    return false;
+  IStream* memory = nullptr;
+  bool done = false;
+  if (SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, &memory))) {
+    HGLOBAL global = nullptr;
+    STATSTG stat = {};
+    if (SUCCEEDED(persist->Save(memory, TRUE)) && SUCCEEDED(memory->Stat(&stat, STATFLAG_NONAME)) &&
+        SUCCEEDED(GetHGlobalFromStream(memory, &global))) {
+      if (const void* data = GlobalLock(global)) {
+        bytes.assign(static_cast<const char*>(data), static_cast<size_t>(stat.cbSize.QuadPart));
+        GlobalUnlock(global);
+        done = true;
+      }
+    }
+    memory->Release();
+  }
+  persist->Release();
+  return done;
+}
+
+bool WriteLinkFile(const std::string& linkFile, const std::string& bytes) {
+  const HANDLE file = CreateFileA(linkFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool whole =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
+  CloseHandle(file);
+  if (!whole) DeleteFileA(linkFile.c_str());
+  return whole;
+}
+
+}  // namespace
+
 bool CreateShellLink(const std::string& linkFile, const std::string& target,
                      const std::string& workingFolder) {
   const HRESULT com = CoInitialize(nullptr);
@@ -78,17 +121,15 @@ bool CreateShellLink(const std::string& linkFile, const std::string& target,
   IShellLinkA* link = nullptr;
   if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                  reinterpret_cast<void**>(&link)))) {
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->SetPath(target.c_str())) &&
-        SUCCEEDED(link->SetWorkingDirectory(workingFolder.c_str())) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-      // IPersistFile takes the name in UTF-16; the texts are in the ANSI
-      // code page. A fixed buffer keeps the wide string library out.
-      WCHAR wide[MAX_PATH];
-      saved = MultiByteToWideChar(CP_ACP, 0, linkFile.c_str(), -1, wide, MAX_PATH) > 0 &&
-              SUCCEEDED(file->Save(wide, TRUE));
-      file->Release();
-    }
+    // The link's own stream, written as the file: IPersistFile::Save writes
+    // the same bytes, but Wine's then runs its menu builder and waits for
+    // it, a tenth of a second per shortcut. The shell is told as Save would
+    // tell it.
+    std::string bytes;
+    saved = SUCCEEDED(link->SetPath(target.c_str())) &&
+            SUCCEEDED(link->SetWorkingDirectory(workingFolder.c_str())) &&
+            SerializeLink(link, bytes) && WriteLinkFile(linkFile, bytes);
+    if (saved) SHChangeNotify(SHCNE_CREATE, SHCNF_PATHA, linkFile.c_str(), nullptr);
     link->Release();
   }
   if (SUCCEEDED(com)) CoUninitialize();

@@ -5,6 +5,7 @@
 #include "core/NameRules.h"
 #include "core/SetupConfig.h"
 #include "platform/CommandLine.h"
+#include "platform/FolderLock.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
@@ -100,10 +101,19 @@ BOOL CUninstApp::InitInstance() {
   const std::string ownName = program.substr(program.find_last_of('\\') + 1);
   Uninstallation removal(folder, ownName, InstalledProductName(folder + "\\kq.ini"));
 
-  std::string refusal;
-  const Uninstallation::Check check = removal.Prepare(refusal);
   // Every box is titled with the product's name.
   m_pszAppName = removal.ProductName();
+  // An installation into the folder would record what this removes.
+  const FolderLock lock(folder, kFolderLockWaitMs);
+  if (!lock.Held()) {
+    m_nExitCode = kUninstallIncomplete;
+    Tell("Another installation or removal is using " + folder +
+             ". Nothing was removed. Please try again later.",
+         MB_ICONSTOP, nullptr);
+    return FALSE;
+  }
+  std::string refusal;
+  const Uninstallation::Check check = removal.Prepare(refusal);
   if (check != Uninstallation::Check::Ready) {
     m_nExitCode = ExitCodeOf(check);
     Tell(refusal, m_nExitCode == kUninstallNothing ? 0 : MB_ICONSTOP, nullptr);

@@ -1,5 +1,9 @@
 #include "wizard/FolderRules.h"
 
+#include <cctype>
+
+#include "package/PieceFormat.h"
+
 bool FolderOfChosenFile(const std::string& path, std::string& folder) {
   const size_t backslash = path.rfind('\\');
   if (backslash != std::string::npos) {
@@ -37,4 +41,50 @@ std::vector<std::string> FolderLevels(const std::string& folder) {
     if (end == std::string::npos) break;
   }
   return levels;
+}
+
+bool ResolveAnswerFolder(const std::string& text, std::string& folder, std::string& problem) {
+  std::string path = text;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  const bool drive =
+      path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
+  if (path.compare(0, 2, "\\\\") == 0) {
+    problem = text + " is a network path; the working folder must be on a drive, such as c:\\kq";
+    return false;
+  }
+  if (drive && (path.size() == 2 || path[2] != '\\')) {
+    problem = text + " is relative to the current folder of drive " + path.substr(0, 2) +
+              "; give the whole path, such as " + path.substr(0, 2) + "\\" + path.substr(2);
+    return false;
+  }
+  if (!drive) {
+    problem = (text.empty() ? "the answer is empty" : text + " has no drive") +
+              "; give the whole path, such as c:\\kq";
+    return false;
+  }
+  std::vector<std::string> parts;
+  for (size_t start = 3; start <= path.size();) {
+    size_t end = path.find('\\', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string part = path.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+      continue;
+    }
+    if (const char* why = PlainNameProblem(part)) {
+      problem = "the folder name \"" + part + "\" " + why;
+      return false;
+    }
+    parts.push_back(part);
+  }
+  folder = path.substr(0, 2);
+  for (const std::string& part : parts) folder += "\\" + part;
+  if (folder.size() > kMaxFolderLength) {
+    problem = FolderTooLongMessage();
+    return false;
+  }
+  return true;
 }

@@ -45,6 +45,15 @@ bool FolderOfChosenFile(const std::string& path, std::string& folder);
 // drive, becomes the default folder.
 std::string NormalizedFolder(const std::string& text);
 
+// An unattended answer for the working folder, resolved once to the form the
+// installation uses: "/" read as "\", doubled backslashes, "." and ".."
+// parts and a trailing backslash resolved ("c:/inst//x\..\y\" gives
+// "c:\inst\y"). Only a whole path from a drive's root can be resolved so:
+// a relative path, a network path and a drive-relative "c:ovistra" are
+// refused, as are parts that no folder name can be and a result longer than
+// kMaxFolderLength. False with the reason in `problem`.
+bool ResolveAnswerFolder(const std::string& text, std::string& folder, std::string& problem);
+
 // The folders a path names, outer ones first: "c:\\a\\b" gives "c:\\a" and
 // "c:\\a\\b"; a drive alone names none.
 std::vector<std::string> FolderLevels(const std::string& folder);

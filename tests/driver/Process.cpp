@@ -13,15 +13,31 @@ std::string WindowsPath(const std::string& unixPath) {
   return path;
 }
 
-Process::Process(const std::string& commandLine, const std::string& folder) : m_info() {
+Process::Process(const std::string& commandLine, const std::string& folder,
+                 const std::string& standardErrorFile)
+    : m_info() {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
+  HANDLE errors = INVALID_HANDLE_VALUE;
+  if (!standardErrorFile.empty()) {
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    errors = CreateFileA(standardErrorFile.c_str(), GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherited,
+                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (errors == INVALID_HANDLE_VALUE) throw Failure("cannot create " + standardErrorFile);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdError = errors;
+  }
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                      &startup, &m_info))
+  const BOOL started =
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, errors != INVALID_HANDLE_VALUE, 0,
+                     nullptr, folder.c_str(), &startup, &m_info);
+  const DWORD error = GetLastError();
+  if (errors != INVALID_HANDLE_VALUE) CloseHandle(errors);
+  if (!started)
     throw Failure("cannot start \"" + commandLine + "\" in " + folder + " (error " +
-                  std::to_string(GetLastError()) + ")");
+                  std::to_string(error) + ")");
 }
 
 Process::~Process() {

@@ -13,7 +13,10 @@ std::string WindowsPath(const std::string& unixPath);
 class Process {
  public:
   // Starts `commandLine` in `folder`; throws ui::Failure when it cannot.
-  Process(const std::string& commandLine, const std::string& folder);
+  // With `standardErrorFile`, the program's standard error goes into that
+  // file, made afresh.
+  Process(const std::string& commandLine, const std::string& folder,
+          const std::string& standardErrorFile = "");
   ~Process();
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;

@@ -151,7 +151,7 @@ TEST(Title, ALongNameIsCutSoTheVersionStillShows) {
   EXPECT_EQ(percents, std::string(119, '%') + suffix);
 }
 
-TEST(Mode, TheWholeCommandLineTextDecidesExactly) {
+TEST(Mode, UpgradeAndSplitAreExactUnattendedIsOneWordInAnyCase) {
   const std::vector<std::pair<const char*, SetupMode>> cases = {
       {"upgrade", SetupMode::Update},
       {"split", SetupMode::Pack},
@@ -164,9 +164,15 @@ TEST(Mode, TheWholeCommandLineTextDecidesExactly) {
       {"unattended", SetupMode::Unattended},
       {"unattended answers.ini", SetupMode::Unattended},
       {"unattended \"c:\\my answers\\a.ini\"", SetupMode::Unattended},
-      {"Unattended", SetupMode::Install},
+      {"Unattended", SetupMode::Unattended},
+      {"UNATTENDED a.ini", SetupMode::Unattended},
+      {"/unattended a.ini", SetupMode::Unattended},
+      {"-Unattended", SetupMode::Unattended},
       {"unattendedly", SetupMode::Install},
       {"unattended-x a.ini", SetupMode::Install},
+      {"//unattended", SetupMode::Install},
+      {"/", SetupMode::Install},
+      {"/unattend", SetupMode::Install},
   };
   for (const auto& [line, mode] : cases) EXPECT_EQ(ChooseMode(line), mode) << '"' << line << '"';
 }
@@ -179,6 +185,7 @@ TEST(Mode, TheAnswersFileFollowsTheUnattendedWord) {
       {"unattended   d:\\dist\\a.ini  ", "d:\\dist\\a.ini"},
       {"unattended \"c:\\my answers\\a.ini\"", "c:\\my answers\\a.ini"},
       {"unattendedly a.ini", ""},
+      {"/UNATTENDED \"c:\\my answers\\a.ini\"", "c:\\my answers\\a.ini"},
       {"upgrade", ""},
   };
   for (const auto& [line, file] : cases)

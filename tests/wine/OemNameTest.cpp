@@ -75,7 +75,6 @@ TEST_F(OemNameTest, AnUnusualButSoundNameInstallsAndUninstallsCleanly) {
   DeleteEntriesOf(name);
   const Snapshot before = PrefixState();
   ASSERT_EQ(0u, InstallUnattended(name.c_str()));
-  CloseGroupBrowser(name);
   EXPECT_EQ((std::vector<std::string>{name + ".lnk", "Uninstall " + name + ".lnk"}),
             FilesIn(StartMenuGroup(name)));
   const std::vector<std::string> entries = EntriesListing(HKEY_CURRENT_USER, kRemovalWork);

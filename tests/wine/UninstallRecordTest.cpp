@@ -81,7 +81,6 @@ class UninstallRecordTest : public RemovalFixture {
 
 TEST_F(UninstallRecordTest, EveryLineOutsideTheInstallationIsRefusedAndNothingIsRemoved) {
   ASSERT_EQ(0u, InstallUnattended());
-  CloseGroupBrowser();
   InstallRecord record;
   ASSERT_EQ(RecordState::Read, InstallRecord::Load(RecordPath(), record));
   const Installation installed = Installed();
@@ -140,7 +139,6 @@ TEST_F(UninstallRecordTest, EveryLineOutsideTheInstallationIsRefusedAndNothingIs
 
 TEST_F(UninstallRecordTest, ADamagedRecordIsRefusedBeforeAnythingIsRemoved) {
   ASSERT_EQ(0u, InstallUnattended());
-  CloseGroupBrowser();
   const std::string whole = ReadWholeFile(RecordPath());
   ASSERT_GT(whole.size(), 300u);
   std::mt19937 random(24);
@@ -188,7 +186,6 @@ TEST_F(UninstallRecordTest, ADamagedRecordIsRefusedBeforeAnythingIsRemoved) {
 TEST_F(UninstallRecordTest, ARecordOfTheEarlierFormatStillRemovesTheInstallation) {
   const Snapshot before = PrefixState();
   ASSERT_EQ(0u, InstallUnattended());
-  CloseGroupBrowser();
   InstallRecord record;
   ASSERT_EQ(RecordState::Read, InstallRecord::Load(RecordPath(), record));
   // The lines alone, as installations before the header wrote them.

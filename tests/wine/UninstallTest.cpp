@@ -19,6 +19,7 @@
 #include "tests/support/RemovalFixture.h"
 #include "tests/support/TcpRegistry.h"
 #include "tests/support/WindowsVersion.h"
+#include "tests/support/WizardTyping.h"
 
 namespace {
 
@@ -44,7 +45,6 @@ using UninstallTest = RemovalFixture;
 TEST_F(UninstallTest, UnattendedRemovalLeavesTheMachineAsBeforeButTheUsersFile) {
   const Snapshot before = PrefixState();
   ASSERT_EQ(0u, InstallUnattended());
-  CloseGroupBrowser();
   const std::vector<std::string> added = Minus(PrefixState(), before);
   EXPECT_TRUE(std::any_of(added.begin(), added.end(), [](const std::string& path) {
     return Contains(path, "Start Menu\\Programs\\Quelmar Ovistra\\Quelmar Ovistra.lnk");
@@ -61,7 +61,14 @@ TEST_F(UninstallTest, UnattendedRemovalLeavesTheMachineAsBeforeButTheUsersFile) 
 
 TEST_F(UninstallTest, AskedRemovalNamesTheBrandedProductAndNoKeepsEverything) {
   ProgmanRecorder progman(ProgmanRecorder::Answer::AcceptLikeTheShell);
-  ASSERT_EQ(0u, InstallUnattended("CamCast Pro"));
+  // Through the wizard, whose group is Program Manager's.
+  WritePrivateProfileStringA("Kq", "OEMProductName", "CamCast Pro",
+                             (m_dist + "\\setup.ini").c_str());
+  {
+    ui::Process setup("\"" + m_dist + "\\setup.exe\"", m_dist);
+    WalkTheWizardTyping(ui::Driver(setup.Id()), kWork);
+    ASSERT_EQ(0u, setup.WaitExit(120000));
+  }
   const std::vector<std::string> installed = FilesIn(kWork);
 
   const std::string command = "\"" + std::string(kWork) + "\\uninst.exe\"";
@@ -169,7 +176,6 @@ class RunningProduct {
 TEST_F(UninstallTest, HeldFilesStayWithTheRecordTheUninstallerAndTheEntryUntilASecondRun) {
   const Snapshot before = PrefixState();
   ASSERT_EQ(0u, InstallUnattended());
-  CloseGroupBrowser();
   const std::string work = kWork;
   RunningProduct product(work + "\\kq.exe");
   HANDLE settings = CreateFileA((work + "\\kq.ini").c_str(), GENERIC_READ, 0, nullptr,
@@ -215,7 +221,6 @@ TEST_F(UninstallTest, HeldFilesStayWithTheRecordTheUninstallerAndTheEntryUntilAS
 
 TEST_F(UninstallTest, AskedWithAHeldFileTheUserClosesItAndRetriesOrStopsWithNothingRemoved) {
   ASSERT_EQ(0u, InstallUnattended());
-  CloseGroupBrowser();
   const std::string settings = std::string(kWork) + "\\kq.ini";
   const std::vector<std::string> installed = FilesIn(kWork);
   const std::string command = "\"" + std::string(kWork) + "\\uninst.exe\"";
@@ -250,9 +255,7 @@ TEST_F(UninstallTest, TwoInstallationsHaveEntriesOfTheirOwnAndShareTheGroupUntil
   const Snapshot before = PrefixState();
   const std::string first = kWork, second = std::string(kBase) + "\\Second";
   ASSERT_EQ(0u, InstallUnattended(nullptr, "Keep", first));
-  CloseGroupBrowser();
   ASSERT_EQ(0u, InstallUnattended(nullptr, "Keep", second));
-  CloseGroupBrowser();
   const std::vector<std::string> firstEntry = EntriesListing(HKEY_CURRENT_USER, first);
   const std::vector<std::string> secondEntry = EntriesListing(HKEY_CURRENT_USER, second);
   ASSERT_EQ(1u, firstEntry.size());
@@ -281,7 +284,6 @@ TEST_F(UninstallTest, TwoInstallationsHaveEntriesOfTheirOwnAndShareTheGroupUntil
 
 TEST_F(UninstallTest, ACopyInAnotherFolderRemovesNothingThereOrOfTheInstallation) {
   ASSERT_EQ(0u, InstallUnattended());
-  CloseGroupBrowser();
   const std::string other = "C:\\Quelmar Other";
   RemoveTree(other);
   CreateDirectoryA(other.c_str(), nullptr);
@@ -319,7 +321,6 @@ TEST_F(UninstallTest, ABlankOemNameInstallsAndRemovesUnderTheDefaultName) {
   for (const char* blank : {"", "   "}) {
     const Snapshot before = PrefixState();
     ASSERT_EQ(0u, InstallUnattended(blank)) << '"' << blank << '"';
-    CloseGroupBrowser();
     InstallRecord record;
     ASSERT_EQ(RecordState::Read, InstallRecord::Load(std::string(kWork) + "\\install.rec", record));
     EXPECT_EQ(std::vector<std::string>{"Quelmar Ovistra"}, record.Values(RecordKind::Group))
@@ -355,7 +356,6 @@ TEST_F(UninstallTest, WhatIsAlreadyGoneCountsAsRemovedAndAKeyThatStaysIsLoggedAs
   const std::string log = std::string(kBase) + "\\setup.log";
   CreateDirectoryA(kBase, nullptr);
   ASSERT_EQ(0u, InstallUnattended(nullptr, "Keep", kWork, log));
-  CloseGroupBrowser();
   InstallRecord record;
   ASSERT_EQ(RecordState::Read, InstallRecord::Load(std::string(kWork) + "\\install.rec", record));
   const std::string recordedKey = "HKCU\\" + installed;
@@ -390,7 +390,6 @@ TEST_F(UninstallTest, WhatIsAlreadyGoneCountsAsRemovedAndAKeyThatStaysIsLoggedAs
 
 TEST_F(UninstallTest, TheUsersItemsInTheGroupStayWithTheirGroup) {
   ASSERT_EQ(0u, InstallUnattended());
-  CloseGroupBrowser();
   const std::string group = StartMenuGroup("Quelmar Ovistra");
   WriteWholeFile(group + "\\My Notes.txt", "the user's notes");
 

@@ -1,0 +1,14 @@
+#include "install/DistributionPieces.h"
+
+#include "package/PieceFormat.h"
+
+int DistributionPieces::OpenRead(const std::string& name) {
+  const bool piece = IsPiece(name);
+  return Ours(FolderOf(name).OpenRead(name), piece);
+}
+
+bool DistributionPieces::IsPiece(const std::string& name) const {
+  for (const std::string& prefix : m_prefixes)
+    if (IsPieceOf(name, prefix)) return true;
+  return false;
+}
