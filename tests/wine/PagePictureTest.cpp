@@ -7,8 +7,11 @@
 #include <vector>
 
 #include "resources/dlg130-password.h"
+#include "resources/dlg131-internet.h"
 #include "resources/dlg134-work-folder.h"
+#include "resources/dlg151-bonus.h"
 #include "resources/resource.h"
+#include "tests/driver/Process.h"
 #include "tests/pictures/Reference.h"
 #include "tests/wine/WizardRun.h"
 
@@ -78,6 +81,19 @@ pictures::Image BuiltIn(int bitmapId) {
   return image;
 }
 
+// A page picture as tools/make-art.py draws it, written without compression
+// into the build's art folder.
+pictures::Image DrawnPicture(int bitmapId) {
+  const std::string file =
+      ui::WindowsPath(SETUP_ART_DIR) + "\\bitmap" + std::to_string(bitmapId) + ".bmp";
+  HBITMAP bitmap =
+      static_cast<HBITMAP>(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  if (!bitmap) return pictures::Image();
+  pictures::Image image = Pixels(bitmap);
+  DeleteObject(bitmap);
+  return image;
+}
+
 void ExpectSame(const pictures::Image& shown, const pictures::Image& expected) {
   EXPECT_EQ(shown.width, expected.width);
   EXPECT_EQ(shown.height, expected.height);
@@ -113,6 +129,35 @@ class PagePicture : public ::testing::Test {
     DeleteFileA("KQSetup4.jpg");
   }
 };
+
+// The built-in bitmaps are stored compressed: on the screen each page shows
+// every pixel as drawn.
+TEST_F(PagePicture, WithoutPictureFilesEachPageShowsItsBitmapAsDrawn) {
+  const struct {
+    UINT page;
+    const char* title;
+    int control;
+    int bitmap;
+  } pages[] = {
+      {1, kPasswordPage, IDC_PASSWORD_PICTURE, IDB_PASSWORD},
+      {2, "Step3--Internet connection", IDC_INTERNET_PICTURE, IDB_INTERNET},
+      {4, kWorkFolderPage, IDC_WORK_FOLDER_PICTURE, IDB_WORK_FOLDER},
+      {5, "Bonus Package", IDC_BONUS_PICTURE, IDB_BONUS},
+  };
+  for (const auto& p : pages) {
+    SCOPED_TRACE(p.title);
+    const pictures::Image drawn = DrawnPicture(p.bitmap);
+    ASSERT_EQ(drawn.width, 168);
+    ASSERT_EQ(drawn.height, 224);
+    CProp wizard(wizard_run::kCaption, nullptr, p.page);
+    wizard_run::Run(wizard, p.title, [&](const Driver& user, HWND sheet) {
+      HWND control = Driver::Control(Driver::ActivePage(sheet), p.control);
+      user.WaitUntil([&] { return ScreenPixels(control).samples == drawn.samples; },
+                     "the drawn picture on the screen");
+      wizard_run::CancelAndExit(user, sheet);
+    });
+  }
+}
 
 TEST_F(PagePicture, PictureOfTheBuiltInSizeReplacesItExactly) {
   Provide("photo-168x224.jpg", "KQSetup2.jpg");
