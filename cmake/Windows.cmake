@@ -6,7 +6,7 @@ string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -Wl,--no-insert-timestamp")
 
 set(JPEG_PREFIX ${CMAKE_BINARY_DIR}/deps/libjpeg)
 execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg.sh ${JPEG_PREFIX}
-                        ${CMAKE_TOOLCHAIN_FILE}
+                        ${CMAKE_TOOLCHAIN_FILE} ${CMAKE_SYSTEM_PROCESSOR}
                 RESULT_VARIABLE jpeg_result)
 if(NOT jpeg_result EQUAL 0)
   message(FATAL_ERROR "libjpeg-turbo could not be cross-built")
