@@ -1,6 +1,5 @@
 #include "wizard/DialUpTuning.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -47,13 +46,11 @@ constexpr MstcpValue kMstcpValues[] = {
 
 // Adapter key n, and its backup key in the settings file.
 struct Adapter {
-  char key[64];
-  char backupKey[8];
-  explicit Adapter(int n) {
-    std::snprintf(key, sizeof key, "System\\CurrentControlSet\\Services\\Class\\netTrans\\000%d",
-                  n);
-    std::snprintf(backupKey, sizeof backupKey, "P000%d", n);
-  }
+  std::string key;
+  std::string backupKey;
+  explicit Adapter(int n)
+      : key("System\\CurrentControlSet\\Services\\Class\\netTrans\\000" + std::to_string(n)),
+        backupKey("P000" + std::to_string(n)) {}
 };
 
 // A value that the tuning replaces, and where its backup goes.
@@ -169,8 +166,9 @@ void Tune() {
 // The settings file of `folder`, its folders created; false when the path
 // does not fit.
 bool PrepareSettingsFile(const std::string& folder, char (&path)[kTextSize]) {
-  const int length = std::snprintf(path, sizeof path, "%s\\kq.ini", folder.c_str());
-  if (length < 0 || length >= kTextSize) return false;
+  const std::string file = folder + "\\kq.ini";
+  if (file.size() >= static_cast<size_t>(kTextSize)) return false;
+  StoreText(path, file);
   CreateFolderPath(path);
   return true;
 }
