@@ -17,6 +17,11 @@ set_target_properties(jpeg PROPERTIES
   INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
 target_link_libraries(setup_wizard PUBLIC jpeg)
 
+# What each program has of its own, apart from the window code: the entry
+# point and the standard library's failures.
+set(PROGRAM_SOURCES ${CMAKE_SOURCE_DIR}/platform/WinMain.cpp
+                    ${CMAKE_SOURCE_DIR}/platform/LibraryFailures.cpp)
+
 # Window code of every directory, linked into setup.exe and the GUI tests.
 # An object library: every window object, the application object among
 # them, is linked whether or not something refers to it.
@@ -34,7 +39,7 @@ add_subdirectory(install)
 add_subdirectory(app)
 add_subdirectory(resources)
 
-add_executable(setup WIN32 platform/WinMain.cpp $<TARGET_OBJECTS:setup_resources>
+add_executable(setup WIN32 ${PROGRAM_SOURCES} $<TARGET_OBJECTS:setup_resources>
   $<TARGET_OBJECTS:setup_identity>)
 target_link_libraries(setup PRIVATE setup_ui)
 target_link_options(setup PRIVATE ${STATIC_LINK} -mwindows)
