@@ -72,7 +72,7 @@ std::vector<BackupEntry> BackupEntries() {
         {kMstcpKey, mstcp.name, kSpeedSection, kTypedSpeedSection, mstcp.name, !mstcp.isText});
   for (int n = 0; n < kAdapters; ++n) {
     const Adapter adapter(n);
-    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key))
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key.c_str()))
       entries.push_back({adapter.key, kMaxMtu, kTransportSection, kTypedTransportSection,
                          adapter.backupKey, false});
   }
@@ -111,7 +111,7 @@ bool HasSomethingToTune(const TuningMessage& tell) {
   // dial-up stack, and tuning could never come into force.
   bool adapter = false;
   for (int n = 0; n < kAdapters && !adapter; ++n)
-    adapter = RegistryKeyExists(HKEY_LOCAL_MACHINE, Adapter(n).key);
+    adapter = RegistryKeyExists(HKEY_LOCAL_MACHINE, Adapter(n).key.c_str());
   if (adapter && RegistryKeyExists(HKEY_LOCAL_MACHINE, kMstcpKey)) return true;
   tell("There are no dial-up connection settings to optimize on this computer.");
   return false;
@@ -154,8 +154,8 @@ bool BackUp(const char* settingsFile, const TuningMessage& tell) {
 void Tune() {
   for (int n = 0; n < kAdapters; ++n) {
     const Adapter adapter(n);
-    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key))
-      WriteRegValue(adapter.key, kMaxMtu, REG_SZ, kTunedMaxMtu);
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key.c_str()))
+      WriteRegValue(adapter.key.c_str(), kMaxMtu, REG_SZ, kTunedMaxMtu);
   }
   WriteRegValue(kMstcpKey, kRcvWindow, REG_DWORD, kTunedRcvWindow);
   WriteRegValue(kMstcpKey, kTtl, REG_SZ, kTunedTtl);
@@ -189,8 +189,8 @@ bool IsDialUpTuned() {
   bool tuned = false;
   for (int n = 0; n < kAdapters; ++n) {
     const Adapter adapter(n);
-    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key) &&
-        ReadRegValue(adapter.key, kMaxMtu, value))
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key.c_str()) &&
+        ReadRegValue(adapter.key.c_str(), kMaxMtu, value))
       tuned = std::atoi(value) == std::atoi(kTunedMaxMtu);
   }
   return tuned;
