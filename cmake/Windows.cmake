@@ -3,6 +3,12 @@ add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMIN
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
 # The PE header's time stamp would make every release build differ.
 string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -Wl,--no-insert-timestamp")
+# On 32-bit Windows the unwind tables serve C++ exceptions alone (the system
+# unwinds by the frame chain); on 64-bit Windows they are the system's own.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  string(APPEND CMAKE_C_FLAGS_RELEASE " -fno-asynchronous-unwind-tables")
+  string(APPEND CMAKE_CXX_FLAGS_RELEASE " -fno-asynchronous-unwind-tables")
+endif()
 
 set(JPEG_PREFIX ${CMAKE_BINARY_DIR}/deps/libjpeg)
 execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg.sh ${JPEG_PREFIX}
@@ -52,7 +58,10 @@ target_link_libraries(setup_ui_library PUBLIC setup_install ${UI_SYSTEM_LIBRARIE
 add_subdirectory(uninst)
 
 add_subdirectory(tools)
-add_subdirectory(tests)
+# GoogleTest needs the posix thread model.
+if(SETUP_THREAD_MODEL STREQUAL posix)
+  add_subdirectory(tests)
+endif()
 
 # The uninstaller that distributions carry: its target and file, for the
 # scripts.
