@@ -13,9 +13,14 @@
 
 #include "core/FolderPath.h"
 #include "platform/Win32.h"
+#include "resources/dlg130-password.h"
+#include "resources/dlg131-internet.h"
+#include "resources/dlg134-work-folder.h"
 #include "resources/dlg151-bonus.h"
+#include "resources/resource.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
+#include "tests/pictures/OnScreen.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
@@ -39,20 +44,31 @@ void AnswerMessages(const Driver& user, int button) {
   }
 }
 
+// Waits until the page's picture shows `expected` on the screen.
+void ExpectPicture(const Driver& user, HWND page, int control, const pictures::Image& expected) {
+  ASSERT_FALSE(expected.samples.empty());
+  HWND picture = Driver::Control(page, control);
+  user.WaitUntil([&] { return pictures::ScreenPixels(picture).samples == expected.samples; },
+                 "the page's picture");
+}
+
 // Starts at the licence and walks the wizard to the working folder page,
 // answering as a user: password "OVISTRA", the Internet page as offered,
-// the camera test without a device. Returns the sheet.
+// the camera test without a device; the pictures are the distribution's
+// KQSetup2.jpg and the built-in ones as drawn. Returns the sheet.
 HWND WalkToWorkFolderPage(const Driver& user) {
   HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
   WaitAgreementButtons(user, sheet);
   user.Press(sheet, WizardButton::Next);
 
   HWND page = ShownPage(user, sheet, "Step2--User Password");
+  ExpectPicture(user, page, IDC_PASSWORD_PICTURE, pictures::ReadPnm("photo-168x224.ppm"));
   for (HWND field : Driver::ControlsOfClass(page, "Edit")) SetWindowTextA(field, "OVISTRA");
   user.Press(sheet, WizardButton::Next);
   AnswerMessages(user, IDOK);
 
-  ShownPage(user, sheet, "Step3--Internet connection");
+  page = ShownPage(user, sheet, "Step3--Internet connection");
+  ExpectPicture(user, page, IDC_INTERNET_PICTURE, pictures::DrawnPicture(IDB_INTERNET));
   user.Press(sheet, WizardButton::Next);
   AnswerMessages(user, IDOK);
 
@@ -62,7 +78,8 @@ HWND WalkToWorkFolderPage(const Driver& user) {
   AnswerMessages(user, IDOK);
   user.Press(sheet, WizardButton::Next);
   AnswerMessages(user, IDYES);
-  ShownPage(user, sheet, "Step 5--Working folder");
+  page = ShownPage(user, sheet, "Step 5--Working folder");
+  ExpectPicture(user, page, IDC_WORK_FOLDER_PICTURE, pictures::DrawnPicture(IDB_WORK_FOLDER));
   return sheet;
 }
 
@@ -125,16 +142,20 @@ void LeaveWorkFolderPage(const Driver& user, HWND sheet, const std::string& work
 }
 
 enum class Shell { ProgramManager, RefusingProgramManager };
+// This build's programs, or the release's.
+enum class Build { Test, Release };
 
 struct WindowsCase {
   const char* version;  // as Wine names it
   bool tunes;           // the 9x family: the optimisation page changes the registry
   Shell shell;
+  Build build = Build::Test;
 };
 
 std::string CaseName(const testing::TestParamInfo<WindowsCase>& info) {
   return std::string(info.param.version) +
-         (info.param.shell == Shell::RefusingProgramManager ? "_refusing_progman" : "");
+         (info.param.shell == Shell::RefusingProgramManager ? "_refusing_progman" : "") +
+         (info.param.build == Build::Release ? "_release" : "");
 }
 
 class EveryWindows : public testing::TestWithParam<WindowsCase> {};
@@ -177,7 +198,9 @@ TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   const WindowsCase& windows = GetParam();
   char home[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, home);
-  const std::string dist = MakeDistribution(std::string(home) + "\\dist");
+  const std::string dist =
+      MakeDistribution(std::string(home) + "\\dist",
+                       windows.build == Build::Release ? ReleasePrograms() : TestPrograms());
   const std::string work = "c:\\Quelmar Run\\Deep Level\\Ovistra";
   RemoveTree("C:\\QUELMAR RUN");
   RemoveTree(StartMenuGroup("Quelmar Ovistra"));
@@ -196,7 +219,9 @@ TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   const Driver user(setup.Id());
   const HWND sheet = WalkToWorkFolderPage(user);
   LeaveWorkFolderPage(user, sheet, work);
-  OptimizeAndBack(user, ShownPage(user, sheet, "Bonus Package"), windows.tunes);
+  const HWND bonus = ShownPage(user, sheet, "Bonus Package");
+  ExpectPicture(user, bonus, IDC_BONUS_PICTURE, pictures::DrawnPicture(IDB_BONUS));
+  OptimizeAndBack(user, bonus, windows.tunes);
   user.Press(sheet, WizardButton::Finish);
 
   const HWND installing = user.WaitWindow("Installing", "#32770", 10000);
@@ -262,6 +287,15 @@ TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
     EXPECT_EQ(4u, refusing->Commands().size());
   }
   CloseGroupBrowser();
+  if (windows.build == Build::Release) {
+    // The release's uninstaller takes away what the installation put
+    // there; the stand-ins' own record stays, and with it the folder.
+    ui::Process uninstaller("\"" + work + "\\Uninst.exe\" unattended", work);
+    EXPECT_EQ(0u, uninstaller.WaitExit(30000));
+    user.WaitUntil([&] { return FilesIn(work) == std::vector<std::string>{"standins.log"}; },
+                   "only the stand-ins' record left", 30000);
+    EXPECT_EQ(std::vector<std::string>{}, FilesIn(group));
+  }
   RemoveTree(group);
 }
 
@@ -270,8 +304,9 @@ INSTANTIATE_TEST_SUITE_P(InstallRun, EveryWindows,
                                          WindowsCase{"winxp", false, Shell::ProgramManager},
                                          WindowsCase{"win7", false, Shell::ProgramManager},
                                          WindowsCase{"win10", false, Shell::ProgramManager},
-                                         WindowsCase{"win10", false,
-                                                     Shell::RefusingProgramManager}),
+                                         WindowsCase{"win10", false, Shell::RefusingProgramManager},
+                                         WindowsCase{"win10", false, Shell::ProgramManager,
+                                                     Build::Release}),
                          CaseName);
 
 // A file dialog opened and cancelled, then Enter, Escape and Alt+F4 held

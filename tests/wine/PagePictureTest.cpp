@@ -11,60 +11,18 @@
 #include "resources/dlg134-work-folder.h"
 #include "resources/dlg151-bonus.h"
 #include "resources/resource.h"
-#include "tests/driver/Process.h"
-#include "tests/pictures/Reference.h"
+#include "tests/pictures/OnScreen.h"
 #include "tests/wine/WizardRun.h"
 
 namespace {
 
+using pictures::DrawnPicture;
+using pictures::Pixels;
+using pictures::ScreenPixels;
 using ui::Driver;
 
 constexpr char kPasswordPage[] = "Step2--User Password";
 constexpr char kWorkFolderPage[] = "Step 5--Working folder";
-
-// The pixels of a bitmap as red, green, blue rows.
-pictures::Image Pixels(HBITMAP bitmap) {
-  BITMAP size = {};
-  GetObjectA(bitmap, sizeof size, &size);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = size.bmWidth;
-  info.bmiHeader.biHeight = -size.bmHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  const size_t stride = (size.bmWidth * 3 + 3) / 4 * 4;
-  std::vector<unsigned char> rows(stride * size.bmHeight);
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, bitmap, 0, size.bmHeight, rows.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-
-  pictures::Image image;
-  image.width = size.bmWidth;
-  image.height = size.bmHeight;
-  image.components = 3;
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x)
-      for (int c = 2; c >= 0; --c) image.samples.push_back(rows[y * stride + x * 3 + c]);
-  return image;
-}
-
-// What the screen shows inside a control.
-pictures::Image ScreenPixels(HWND control) {
-  RECT rect = {};
-  GetClientRect(control, &rect);
-  HDC window = GetDC(control);
-  HDC memory = CreateCompatibleDC(window);
-  HBITMAP copy = CreateCompatibleBitmap(window, rect.right, rect.bottom);
-  HGDIOBJ old = SelectObject(memory, copy);
-  BitBlt(memory, 0, 0, rect.right, rect.bottom, window, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(control, window);
-  pictures::Image image = Pixels(copy);
-  DeleteObject(copy);
-  return image;
-}
 
 pictures::Image AsColour(const pictures::Image& grey) {
   pictures::Image colour = grey;
@@ -85,19 +43,6 @@ pictures::Image Black(int width, int height) {
 
 pictures::Image BuiltIn(int bitmapId) {
   HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
-  pictures::Image image = Pixels(bitmap);
-  DeleteObject(bitmap);
-  return image;
-}
-
-// A page picture as tools/make-art.py draws it, written without compression
-// into the build's art folder.
-pictures::Image DrawnPicture(int bitmapId) {
-  const std::string file =
-      ui::WindowsPath(SETUP_ART_DIR) + "\\bitmap" + std::to_string(bitmapId) + ".bmp";
-  HBITMAP bitmap =
-      static_cast<HBITMAP>(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-  if (!bitmap) return pictures::Image();
   pictures::Image image = Pixels(bitmap);
   DeleteObject(bitmap);
   return image;
