@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <sstream>
 
 namespace {
 
@@ -47,9 +46,11 @@ std::string InstallRecord::Format() const {
 
 InstallRecord InstallRecord::Parse(const std::string& text) {
   InstallRecord record;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    start = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const size_t blank = line.find(' ');
     RecordKind kind;
