@@ -1,7 +1,5 @@
 #include "app/SetupApp.h"
 
-#include <cstdio>
-
 #include "app/SetupDlg.h"
 #include "core/RunningSetup.h"
 #include "core/SetupConfig.h"
@@ -52,12 +50,12 @@ void CSetupApp::FindSetupIni() {
   const std::string program = ProgramPath();
   // The distribution is where the program is, whatever folder a dialog
   // makes current later.
-  std::snprintf(m_szSetupDir, kTextSize, "%s", ProgramFolder(program).c_str());
+  StoreText(m_szSetupDir, ProgramFolder(program));
   std::string ini = ProgramIniPath(program);
   // Only existence counts: a file named after the program wins even if it
   // holds no branding.
   if (!CanOpenForReading(ini.c_str())) ini = FolderIniPath(program);
-  std::snprintf(m_szSetupIni, kTextSize, "%s", ini.c_str());
+  StoreText(m_szSetupIni, ini);
 }
 
 void CSetupApp::RunInstallMode() {

@@ -3,10 +3,16 @@ add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMIN
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
 # The PE header's time stamp would make every release build differ.
 string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -Wl,--no-insert-timestamp")
+# On 32-bit Windows the unwind tables serve C++ exceptions alone (the system
+# unwinds by the frame chain); on 64-bit Windows they are the system's own.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  string(APPEND CMAKE_C_FLAGS_RELEASE " -fno-asynchronous-unwind-tables")
+  string(APPEND CMAKE_CXX_FLAGS_RELEASE " -fno-asynchronous-unwind-tables")
+endif()
 
 set(JPEG_PREFIX ${CMAKE_BINARY_DIR}/deps/libjpeg)
 execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg.sh ${JPEG_PREFIX}
-                        ${CMAKE_TOOLCHAIN_FILE}
+                        ${CMAKE_TOOLCHAIN_FILE} ${CMAKE_SYSTEM_PROCESSOR}
                 RESULT_VARIABLE jpeg_result)
 if(NOT jpeg_result EQUAL 0)
   message(FATAL_ERROR "libjpeg-turbo could not be cross-built")
@@ -16,6 +22,11 @@ set_target_properties(jpeg PROPERTIES
   IMPORTED_LOCATION ${JPEG_PREFIX}/lib/libjpeg.a
   INTERFACE_INCLUDE_DIRECTORIES ${JPEG_PREFIX}/include)
 target_link_libraries(setup_wizard PUBLIC jpeg)
+
+# What each program has of its own, apart from the window code: the entry
+# point and the standard library's failures.
+set(PROGRAM_SOURCES ${CMAKE_SOURCE_DIR}/platform/WinMain.cpp
+                    ${CMAKE_SOURCE_DIR}/platform/LibraryFailures.cpp)
 
 # Window code of every directory, linked into setup.exe and the GUI tests.
 # An object library: every window object, the application object among
@@ -34,7 +45,7 @@ add_subdirectory(install)
 add_subdirectory(app)
 add_subdirectory(resources)
 
-add_executable(setup WIN32 platform/WinMain.cpp $<TARGET_OBJECTS:setup_resources>
+add_executable(setup WIN32 ${PROGRAM_SOURCES} $<TARGET_OBJECTS:setup_resources>
   $<TARGET_OBJECTS:setup_identity>)
 target_link_libraries(setup PRIVATE setup_ui)
 target_link_options(setup PRIVATE ${STATIC_LINK} -mwindows)
@@ -47,7 +58,10 @@ target_link_libraries(setup_ui_library PUBLIC setup_install ${UI_SYSTEM_LIBRARIE
 add_subdirectory(uninst)
 
 add_subdirectory(tools)
-add_subdirectory(tests)
+# GoogleTest needs the posix thread model.
+if(SETUP_THREAD_MODEL STREQUAL posix)
+  add_subdirectory(tests)
+endif()
 
 # The uninstaller that distributions carry: its target and file, for the
 # scripts.

@@ -8,3 +8,9 @@ uint32_t Crc32(std::string_view bytes) {
   }
   return ~crc;
 }
+
+std::string Hex8(uint32_t value) {
+  std::string digits(8, '0');
+  for (size_t i = digits.size(); i-- > 0; value >>= 4) digits[i] = "0123456789abcdef"[value & 15];
+  return digits;
+}

@@ -3,6 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 uint32_t Crc32(std::string_view bytes);
+
+// `value` as eight lower-case hexadecimal digits, as the record and the
+// entries' marks show it.
+std::string Hex8(uint32_t value);

@@ -1,6 +1,5 @@
 #include "core/SetupConfig.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -31,27 +30,18 @@ const char* AfterUnattendedWord(const char* commandLine) {
   return rest;
 }
 
-void Store(char (&field)[kTextSize], const std::string& value) {
-  const size_t length = value.size() < kTextSize - 1 ? value.size() : kTextSize - 1;
-  std::memcpy(field, value.data(), length);
-  field[length] = '\0';
-}
-
-int StoreText(const std::string& value, const char* defaultValue, char (&field)[kTextSize]) {
-  Store(field, value);
-  return std::strcmp(field, defaultValue) != 0;
-}
-
 int ReadText(const KeyReader& read, const char* key, const char* defaultValue,
              char (&field)[kTextSize]) {
-  return StoreText(read(key, defaultValue), defaultValue, field);
+  StoreText(field, read(key, defaultValue));
+  return std::strcmp(field, defaultValue) != 0;
 }
 
 // A blank product name counts as not given: no group, entry or question is
 // ever made from it.
 int ReadProductName(const KeyReader& read, char (&field)[kTextSize]) {
   const std::string name = read(kProductNameKey, kDefaultProductName);
-  return StoreText(IsBlankName(name) ? kDefaultProductName : name, kDefaultProductName, field);
+  StoreText(field, IsBlankName(name) ? kDefaultProductName : name);
+  return std::strcmp(field, kDefaultProductName) != 0;
 }
 
 // A server key counts as given unless its value holds the placeholder; only
@@ -60,11 +50,25 @@ int ReadServer(const KeyReader& read, const char* key, char (&field)[kTextSize])
   std::string value = read(key, kServerPlaceholder);
   if (value.size() > kTextSize - 1) value.resize(kTextSize - 1);
   if (value.find(kServerPlaceholder) != std::string::npos) return 0;
-  Store(field, value);
+  StoreText(field, value);
   return 1;
 }
 
+// A number below 100 with two digits: "05", "64".
+std::string TwoDigits(int number) {
+  return std::string(1, static_cast<char>('0' + number / 10 % 10)) +
+         static_cast<char>('0' + number % 10);
+}
+
 }  // namespace
+
+std::string VersionText() { return std::to_string(kVersionMajor) + "." + TwoDigits(kVersionMinor); }
+
+void StoreText(char (&field)[kTextSize], const std::string& value) {
+  const size_t length = value.size() < kTextSize - 1 ? value.size() : kTextSize - 1;
+  std::memcpy(field, value.data(), length);
+  field[length] = '\0';
+}
 
 std::string ProgramIniPath(const std::string& programPath) {
   const size_t dot = programPath.find_last_of('.');
@@ -111,13 +115,26 @@ void BuildTitleFormat(SetupState& state) {
     format.append(width, *p);
   }
   format += kTitleSuffix;
-  Store(state.m_szTitleFormat, format);
+  StoreText(state.m_szTitleFormat, format);
 }
 
 std::string FormatTitle(const SetupState& state) {
-  char title[kTextSize];
-  std::snprintf(title, sizeof title, state.m_szTitleFormat, kVersionMajor, kVersionMinor);
-  return title;
+  const std::string numbers[] = {std::to_string(kVersionMajor), TwoDigits(kVersionMinor)};
+  size_t next = 0;
+  std::string title;
+  for (const char* p = state.m_szTitleFormat; *p; ++p) {
+    if (*p != '%') {
+      title += *p;
+    } else if (p[1] == '%') {
+      title += *++p;
+    } else {
+      // A conversion ("%d", then "%02d"): the next number of the version.
+      while (p[1] && p[1] != 'd') ++p;
+      if (!*++p) break;
+      if (next < 2) title += numbers[next++];
+    }
+  }
+  return title.substr(0, kTextSize - 1);
 }
 
 SetupMode ChooseMode(const char* commandLine) {

@@ -11,6 +11,11 @@
 // The setup's own version, shown in the title as major.minor (1.64).
 constexpr int kVersionMajor = SETUP_VERSION_MAJOR;
 constexpr int kVersionMinor = SETUP_VERSION_MINOR;
+// The version as text, the minor number with two digits: "1.64".
+std::string VersionText();
+
+// Copies a value into a text field of the state, cut to 259 characters.
+void StoreText(char (&field)[kTextSize], const std::string& value);
 
 // The program path with everything from its last "." replaced by ".ini".
 std::string ProgramIniPath(const std::string& programPath);
@@ -42,7 +47,8 @@ std::string BrandingProblem(const SetupState& state);
 // formatting: a percent sign in the name shows as itself, and a name too long
 // for the 259-character buffer is cut.
 void BuildTitleFormat(SetupState& state);
-// The title as every window shows it.
+// The title as every window shows it: the format's doubled percent signs as
+// one, its two numbers as the version.
 std::string FormatTitle(const SetupState& state);
 
 enum class SetupMode { Install, Update, Pack, Unattended };

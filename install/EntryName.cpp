@@ -1,7 +1,6 @@
 #include "install/EntryName.h"
 
 #include <cctype>
-#include <cstdio>
 
 #include "core/Crc32.h"
 #include "platform/Text.h"
@@ -17,9 +16,7 @@ uint32_t FolderMark(const std::string& folder) {
 }
 
 std::string UninstallEntryName(const std::string& product, uint32_t folderMark) {
-  char mark[kMarkLength + 1];
-  std::snprintf(mark, sizeof mark, " (%08x)", static_cast<unsigned>(folderMark));
-  return product + mark;
+  return product + " (" + Hex8(folderMark) + ")";
 }
 
 bool IsEntryNameOf(const std::string& name, const std::string& product) {

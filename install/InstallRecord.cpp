@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <iterator>
 #include <string_view>
 
@@ -59,12 +58,6 @@ long long NumberAfter(std::string_view line, std::string_view word, int base) {
     number = number * base + digit;
   }
   return number;
-}
-
-std::string Hex8(uint32_t value) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(value));
-  return text;
 }
 
 // "kind value": false when the line has no value. A kind this uninstaller
@@ -162,11 +155,8 @@ std::vector<std::string> InstallRecord::Values(RecordKind kind) const {
 }
 
 std::string InstallRecord::Format() const {
-  char header[64];
-  std::snprintf(header, sizeof header, "%.*s%d setup %d.%02d%s",
-                static_cast<int>(kHeaderWord.size()), kHeaderWord.data(), kFormat, kVersionMajor,
-                kVersionMinor, kLineEnd);
-  std::string text = header;
+  std::string text = std::string(kHeaderWord) + std::to_string(kFormat) + " setup " +
+                     VersionText() + kLineEnd;
   for (const RecordLine& line : m_lines)
     text += std::string(RecordKindWord(line.kind)) + " " + line.value + kLineEnd;
   text += std::string(kEndWord) + std::to_string(m_lines.size()) + kLineEnd;

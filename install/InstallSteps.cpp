@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <iterator>
 
 #include "core/FolderPath.h"
 #include "core/RunningSetup.h"
+#include "core/SetupConfig.h"
 #include "core/WorkFolderFiles.h"
 #include "install/DistributionPieces.h"
 #include "install/RecordingFileOps.h"
@@ -170,7 +170,7 @@ void CInstallSteps::RunInstallStep() {
 bool CInstallSteps::PrepareWorkFolder() {
   // The distribution's folder comes from the program's path: a dialog of
   // the wizard may have left another folder current.
-  std::snprintf(m_szSetupDir, kTextSize, "%s", RunningSetup().m_szSetupDir);
+  StoreText(m_szSetupDir, RunningSetup().m_szSetupDir);
   if (RealFileOps().SameFile(m_strFolder, m_szSetupDir)) {
     NoteFailure(StepText(0, kSetupFolderRefusal));
     StopRun(kSetupFolderRefusal);
@@ -181,8 +181,7 @@ bool CInstallSteps::PrepareWorkFolder() {
   if (!LockWorkFolder()) return false;
   const std::string ini = WorkFolderPath(kSettingsFileName);
   m_bSettingsPathOk = ini.size() < static_cast<size_t>(kTextSize);
-  std::snprintf(RunningSetup().m_szProductIni, kTextSize, "%s",
-                m_bSettingsPathOk ? ini.c_str() : "");
+  StoreText(RunningSetup().m_szProductIni, m_bSettingsPathOk ? ini : std::string());
   m_nInstallDrive =
       HasDriveLetter(ini.c_str()) ? std::toupper(static_cast<unsigned char>(ini[0])) - 64 : 0;
   m_nSavedDrive = GetCurrentDrive();

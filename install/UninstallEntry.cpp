@@ -1,6 +1,5 @@
 #include "install/UninstallEntry.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "core/SetupConfig.h"
@@ -56,11 +55,9 @@ UninstallRegistration RegisterUninstallEntry(const SetupState& state, const std:
   }
   if (!registration.registered) return registration;
 
-  char version[16];
-  std::snprintf(version, sizeof version, "%d.%02d", kVersionMajor, kVersionMinor);
   const std::string uninstaller = "\"" + folder + "\\Uninst.exe\"";
   WriteText(hive.root, key, "DisplayName", state.m_szProductName);
-  WriteText(hive.root, key, "DisplayVersion", version);
+  WriteText(hive.root, key, "DisplayVersion", VersionText());
   WriteText(hive.root, key, "Publisher", state.m_szCompanyName);
   WriteText(hive.root, key, "InstallLocation", folder);
   WriteText(hive.root, key, "UninstallString", uninstaller);

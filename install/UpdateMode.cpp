@@ -1,6 +1,5 @@
 #include "install/UpdateMode.h"
 
-#include <cstdio>
 #include <string>
 
 #include "core/SetupConfig.h"
@@ -24,16 +23,15 @@ bool RunUpdateMode(SetupState& state, FileOps& files) {
   files.Wait(kStartDelayMs);
   const bool joined = JoinPackage("kq", state, files) != JoinResult::kFailed;
 
-  std::snprintf(state.m_szProductIni, kTextSize, "%s", ini.c_str());
+  StoreText(state.m_szProductIni, ini);
   const std::string last = ReadProfileValue("Kq", "HelpUpgrade", "153", state.m_szProductIni);
   state.m_nPackageVersion =
       ReadDecimal(reinterpret_cast<const uint8_t*>(last.c_str()), last.size());
 
   const bool help = JoinPackage("ch", state, files) != JoinResult::kFailed;
   if (state.m_nPackageVersion != 0) {
-    char version[16];
-    std::snprintf(version, sizeof version, "%ld", static_cast<long>(state.m_nPackageVersion));
-    WriteProfileValue("Kq", "HelpUpgrade", version, state.m_szProductIni);
+    WriteProfileValue("Kq", "HelpUpgrade", std::to_string(state.m_nPackageVersion).c_str(),
+                      state.m_szProductIni);
   }
   return joined && help;
 }

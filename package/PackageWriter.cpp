@@ -1,7 +1,6 @@
 #include "package/PackageWriter.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string_view>
@@ -98,9 +97,7 @@ bool WriteWhole(FileOps& target, const std::string& name, const uint8_t* data, s
 class PieceWriter {
  public:
   PieceWriter(const std::string& prefix, int version, FileOps& target)
-      : prefix_(prefix), target_(target) {
-    std::snprintf(version_, sizeof version_, "%d", version);
-  }
+      : prefix_(prefix), target_(target), version_(std::to_string(version)) {}
 
   // Pieces next.. of one file; the error names what failed.
   std::string WriteFile(const PlannedFile& file, FileOps& source, int& next,
@@ -116,9 +113,9 @@ class PieceWriter {
 
   std::string WriteHeader(int count) {
     uint8_t header[kHeaderReadSize] = {};
-    std::memcpy(header, version_, std::strlen(version_));
-    std::snprintf(reinterpret_cast<char*>(header + kVersionFieldSize),
-                  kHeaderReadSize - kVersionFieldSize, "%d", count);
+    const std::string pieces = std::to_string(count);
+    std::memcpy(header, version_.data(), version_.size());
+    std::memcpy(header + kVersionFieldSize, pieces.data(), pieces.size());
     if (!WriteWhole(target_, PieceName(prefix_, 0), header, sizeof header)) {
       return "cannot write " + PieceName(prefix_, 0);
     }
@@ -138,7 +135,7 @@ class PieceWriter {
       std::memcpy(piece_, file.name.data(), file.name.size());
       if (source.Read(in, chunk, length) != static_cast<long>(length)) return Changed(file);
       PutLittleEndian32(chunk + length, ChunkChecksum(chunk, length));
-      std::memcpy(chunk + length + 4, version_, std::strlen(version_));
+      std::memcpy(chunk + length + 4, version_.data(), version_.size());
       if (!WriteWhole(target_, PieceName(prefix_, next), piece_, kPieceOverhead + length)) {
         return "cannot write " + PieceName(prefix_, next);
       }
@@ -150,7 +147,8 @@ class PieceWriter {
 
   const std::string prefix_;
   FileOps& target_;
-  char version_[kVersionFieldSize];
+  // 1 to 999: the digits fit the version field with its terminator.
+  std::string version_;
   uint8_t piece_[kMaxPieceSize];
 };
 

@@ -1,6 +1,5 @@
 #include "package/PieceFormat.h"
 
-#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -36,11 +35,7 @@ bool IsPieceOf(std::string_view name, std::string_view prefix) {
 }
 
 std::string PieceName(const std::string& prefix, int number) {
-  const int length = std::snprintf(nullptr, 0, "%s%d.cab", prefix.c_str(), number);
-  std::string name(static_cast<size_t>(length) + 1, '\0');
-  std::snprintf(&name[0], name.size(), "%s%d.cab", prefix.c_str(), number);
-  name.resize(static_cast<size_t>(length));
-  return name;
+  return prefix + std::to_string(number) + ".cab";
 }
 
 int32_t ReadDecimal(const uint8_t* text, size_t size) {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <sys/stat.h>
+#include <vector>
 
 #include "platform/Seam.h"
 #include "platform/Win32.h"
@@ -13,7 +14,9 @@ namespace {
 // The narrow call cuts a path at MAX_PATH without a word, which would make
 // the program's folder its parent; the wide call gives the whole path.
 std::string ModulePath() {
-  std::wstring wide(32768, L'\0');
+  // A vector, not a std::wstring, which would link the library's whole
+  // wide-string instantiation.
+  std::vector<wchar_t> wide(32768);
   const DWORD length = GetModuleFileNameW(nullptr, &wide[0], static_cast<DWORD>(wide.size()));
   if (length == 0 || length >= wide.size()) return std::string();
   const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), nullptr, 0,

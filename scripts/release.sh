@@ -46,13 +46,11 @@ if [ -n "${SETUP_SIGN_PFX:-}" ]; then
 fi
 
 "$root/scripts/install-deps.sh" >/dev/null
-cmake -S "$root" -B "$build/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+"$root/scripts/build-release.sh" win32 "$build/windows"
 cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-# The build names the uninstaller's target and file.
-{ read -r uninst_target; read -r uninst; } <"$build/windows/uninstaller.txt"
-cmake --build "$build/windows" --target setup "$uninst_target" >/dev/null
 cmake --build "$build/host" --target kqpack >/dev/null
+# The build names the uninstaller's file.
+{ read -r _; read -r uninst; } <"$build/windows/uninstaller.txt"
 
 mkdir -p "$out"
 out=$(cd "$out" && pwd)

@@ -4,9 +4,11 @@
 Everything is drawn from shapes and gradients, so the files can be rebuilt at
 any time and come out byte for byte the same:
 
-    python3 tools/make-art.py [output-folder]
+    python3 tools/make-art.py [--plain] [output-folder]
 
-The output folder defaults to resources/ beside this tool's folder.
+The output folder defaults to resources/ beside this tool's folder. The
+four page pictures are run-length encoded (BI_RLE8), which Windows decodes
+wherever it loads a bitmap; --plain writes them uncompressed.
 """
 
 import math
@@ -267,16 +269,63 @@ def packed_rows(indices, w, h, bits):
     return bytes(out)
 
 
-def info_header(w, h, bits, image_size, colours):
-    return struct.pack("<IiiHHIIiiII", 40, w, h, 1, bits, 0, image_size, 2835, 2835, colours, 0)
+BI_RGB, BI_RLE8 = 0, 1
 
 
-def write_bmp(path, w, h, bits, palette, indices):
+def rle8_rows(indices, w, h):
+    """Bottom-up rows run-length encoded as BI_RLE8: a run of three or more
+    equal pixels as a count and an index, the pixels between runs as one
+    literal block where there are three or more of them (fewer go as runs
+    of one: the format's literal block has at least three); each row
+    closed, then the bitmap."""
+    out = bytearray()
+    for y in range(h - 1, -1, -1):
+        row = indices[y * w:(y + 1) * w]
+        literal = []
+
+        def flush():
+            while literal:
+                block = literal[:255]
+                del literal[:255]
+                if len(block) < 3:
+                    for index in block:
+                        out.extend((1, index))
+                else:
+                    out.extend((0, len(block)))
+                    out.extend(block)
+                    if len(block) % 2:
+                        out.append(0)
+        x = 0
+        while x < w:
+            end = x
+            while end < w and row[end] == row[x] and end - x < 255:
+                end += 1
+            if end - x >= 3:
+                flush()
+                out.extend((end - x, row[x]))
+            else:
+                literal.extend(row[x:end])
+            x = end
+        flush()
+        out.extend((0, 0))
+    out.extend((0, 1))
+    return bytes(out)
+
+
+def info_header(w, h, bits, image_size, colours, compression=BI_RGB):
+    return struct.pack("<IiiHHIIiiII", 40, w, h, 1, bits, compression, image_size, 2835, 2835,
+                       colours, 0)
+
+
+def write_bmp(path, w, h, bits, palette, indices, compression=BI_RGB):
     colours = 1 << bits
-    pixels = packed_rows(indices, w, h, bits)
+    if compression == BI_RLE8:
+        pixels = rle8_rows(indices, w, h)
+    else:
+        pixels = packed_rows(indices, w, h, bits)
     header_size = 14 + 40 + 4 * colours
     data = (b"BM" + struct.pack("<IHHI", header_size + len(pixels), 0, 0, header_size)
-            + info_header(w, h, bits, len(pixels), colours)
+            + info_header(w, h, bits, len(pixels), colours, compression)
             + rgbquads(palette, colours) + pixels)
     with open(path, "wb") as f:
         f.write(data)
@@ -551,7 +600,12 @@ def gauge_picture():
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
+    args = sys.argv[1:]
+    # The tests compare what the pages show with the page pictures written
+    # without compression.
+    plain = "--plain" in args
+    args = [a for a in args if a != "--plain"]
+    out = args[0] if args else os.path.join(here, "..", "resources")
     os.makedirs(out, exist_ok=True)
     write_ico(os.path.join(out, "setup.ico"), [(32, icon_image(32)), (16, icon_image(16))])
     write_bmp(os.path.join(out, "bitmap148.bmp"), 32, 32, 4, VGA, warning_image())
@@ -559,7 +613,8 @@ def main():
                        ("bitmap141.bmp", folder_picture), ("bitmap149.bmp", gauge_picture)):
         pixels = draw().rgb8()
         palette, indices = quantise(pixels, BANNER_W)
-        write_bmp(os.path.join(out, name), BANNER_W, BANNER_H, 8, palette, indices)
+        write_bmp(os.path.join(out, name), BANNER_W, BANNER_H, 8, palette, indices,
+                  BI_RGB if plain else BI_RLE8)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,5 @@
 #include "wizard/DialUpTuning.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -47,13 +46,11 @@ constexpr MstcpValue kMstcpValues[] = {
 
 // Adapter key n, and its backup key in the settings file.
 struct Adapter {
-  char key[64];
-  char backupKey[8];
-  explicit Adapter(int n) {
-    std::snprintf(key, sizeof key, "System\\CurrentControlSet\\Services\\Class\\netTrans\\000%d",
-                  n);
-    std::snprintf(backupKey, sizeof backupKey, "P000%d", n);
-  }
+  std::string key;
+  std::string backupKey;
+  explicit Adapter(int n)
+      : key("System\\CurrentControlSet\\Services\\Class\\netTrans\\000" + std::to_string(n)),
+        backupKey("P000" + std::to_string(n)) {}
 };
 
 // A value that the tuning replaces, and where its backup goes.
@@ -75,7 +72,7 @@ std::vector<BackupEntry> BackupEntries() {
         {kMstcpKey, mstcp.name, kSpeedSection, kTypedSpeedSection, mstcp.name, !mstcp.isText});
   for (int n = 0; n < kAdapters; ++n) {
     const Adapter adapter(n);
-    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key))
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key.c_str()))
       entries.push_back({adapter.key, kMaxMtu, kTransportSection, kTypedTransportSection,
                          adapter.backupKey, false});
   }
@@ -114,7 +111,7 @@ bool HasSomethingToTune(const TuningMessage& tell) {
   // dial-up stack, and tuning could never come into force.
   bool adapter = false;
   for (int n = 0; n < kAdapters && !adapter; ++n)
-    adapter = RegistryKeyExists(HKEY_LOCAL_MACHINE, Adapter(n).key);
+    adapter = RegistryKeyExists(HKEY_LOCAL_MACHINE, Adapter(n).key.c_str());
   if (adapter && RegistryKeyExists(HKEY_LOCAL_MACHINE, kMstcpKey)) return true;
   tell("There are no dial-up connection settings to optimize on this computer.");
   return false;
@@ -157,8 +154,8 @@ bool BackUp(const char* settingsFile, const TuningMessage& tell) {
 void Tune() {
   for (int n = 0; n < kAdapters; ++n) {
     const Adapter adapter(n);
-    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key))
-      WriteRegValue(adapter.key, kMaxMtu, REG_SZ, kTunedMaxMtu);
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key.c_str()))
+      WriteRegValue(adapter.key.c_str(), kMaxMtu, REG_SZ, kTunedMaxMtu);
   }
   WriteRegValue(kMstcpKey, kRcvWindow, REG_DWORD, kTunedRcvWindow);
   WriteRegValue(kMstcpKey, kTtl, REG_SZ, kTunedTtl);
@@ -169,8 +166,9 @@ void Tune() {
 // The settings file of `folder`, its folders created; false when the path
 // does not fit.
 bool PrepareSettingsFile(const std::string& folder, char (&path)[kTextSize]) {
-  const int length = std::snprintf(path, sizeof path, "%s\\kq.ini", folder.c_str());
-  if (length < 0 || length >= kTextSize) return false;
+  const std::string file = folder + "\\kq.ini";
+  if (file.size() >= static_cast<size_t>(kTextSize)) return false;
+  StoreText(path, file);
   CreateFolderPath(path);
   return true;
 }
@@ -191,8 +189,8 @@ bool IsDialUpTuned() {
   bool tuned = false;
   for (int n = 0; n < kAdapters; ++n) {
     const Adapter adapter(n);
-    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key) &&
-        ReadRegValue(adapter.key, kMaxMtu, value))
+    if (RegistryKeyExists(HKEY_LOCAL_MACHINE, adapter.key.c_str()) &&
+        ReadRegValue(adapter.key.c_str(), kMaxMtu, value))
       tuned = std::atoi(value) == std::atoi(kTunedMaxMtu);
   }
   return tuned;

@@ -59,6 +59,12 @@ TEST(Crc32, GivesTheCheckValueOfTheStandard) {
   EXPECT_EQ(0u, Crc32(""));
 }
 
+TEST(Crc32, TextHasEightLowerCaseDigitsWithLeadingZeros) {
+  EXPECT_EQ("cbf43926", Hex8(0xCBF43926u));
+  EXPECT_EQ("0000000a", Hex8(10));
+  EXPECT_EQ("00000000", Hex8(0));
+}
+
 TEST(InstallRecord, KeepsEachThingOnceByKindInOrderThroughTheFile) {
   MemoryFileOps disk;
   ASSERT_TRUE(SampleRecord().Save("c:\\kq\\install.rec", disk));

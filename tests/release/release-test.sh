@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The release command as a user runs it: a distribution with the packed
 # pieces, setup.exe, the uninstaller and the files beside them; both
-# programs read back with a PE parser; unsigned said plainly; signed with a throwaway
-# certificate, the signature verified, and refused against another one.
+# programs read back with a PE parser; the size budget of both, signed and
+# unsigned; unsigned said plainly; signed with a throwaway certificate, the
+# signature verified, and refused against another one.
 #   release-test.sh SOURCE_ROOT WORK_DIR VERSION
 set -euo pipefail
 root=$1
@@ -33,6 +34,7 @@ for file in agreement.txt setup.ini KQSetup2.jpg; do cmp "$work/product/$file" "
 "$kqpack" list kq -d "$out" | tee "$work/kq.list"
 grep -q ' 40000  kq.exe ' "$work/kq.list" && grep -q ' 7  readme.txt ' "$work/kq.list"
 for program in setup.exe uninst.exe; do "$here/check-release-exe.py" "$out/$program" "$version"; done
+"$here/check-release-size.py" "$out/setup.exe" "$out/uninst.exe"
 if osslsigncode verify -in "$out/setup.exe" >/dev/null 2>&1; then
   echo "an unsigned setup.exe verified" >&2
   exit 1
@@ -65,6 +67,7 @@ done
 for program in setup.exe uninst.exe; do
   "$here/check-release-exe.py" "$work/signed/$program" "$version"
 done
+"$here/check-release-size.py" "$work/signed/setup.exe" "$work/signed/uninst.exe"
 
 # A wrong password signs nothing.
 rm -rf "$work/refused"

@@ -27,8 +27,27 @@ inline std::string BuildFile(const std::string& relative) {
   return setup.substr(0, setup.find_last_of('\\')) + "\\" + relative;
 }
 
+// The setup and the uninstaller that a distribution carries.
+struct Programs {
+  std::string setup;
+  std::string uninst;
+};
+
+// This build's own.
+inline Programs TestPrograms() {
+  return {ui::WindowsPath(SETUP_EXE_PATH), BuildFile("uninst\\uninst.exe")};
+}
+
+// The release of the same flavour, built with the release's flags and thread
+// model beside this build (scripts/build-release.sh).
+inline Programs ReleasePrograms() {
+  const std::string folder = ui::WindowsPath(SETUP_RELEASE_DIR);
+  return {folder + "\\setup.exe", folder + "\\uninst\\uninst.exe"};
+}
+
 // Makes the distribution in `dist`, replacing what was there.
-inline std::string MakeDistribution(const std::string& dist) {
+inline std::string MakeDistribution(const std::string& dist,
+                                    const Programs& programs = TestPrograms()) {
   RemoveTree(dist);
   CreateDirectoryA(dist.c_str(), nullptr);
   const std::string source = dist + "-source";
@@ -45,8 +64,10 @@ inline std::string MakeDistribution(const std::string& dist) {
   EXPECT_TRUE(PackPackage("kq", 1, kq, *FolderFileOps(source), *FolderFileOps(dist)).ok);
   EXPECT_TRUE(PackPackage("ch", 160, ch, *FolderFileOps(source), *FolderFileOps(dist)).ok);
   RemoveTree(source);
-  CopyFileA(ui::WindowsPath(SETUP_EXE_PATH).c_str(), (dist + "\\setup.exe").c_str(), FALSE);
-  CopyFileA(BuildFile("uninst\\uninst.exe").c_str(), (dist + "\\uninst.exe").c_str(), FALSE);
+  EXPECT_TRUE(CopyFileA(programs.setup.c_str(), (dist + "\\setup.exe").c_str(), FALSE))
+      << programs.setup;
+  EXPECT_TRUE(CopyFileA(programs.uninst.c_str(), (dist + "\\uninst.exe").c_str(), FALSE))
+      << programs.uninst;
   const std::string photo = SourceRoot() + "\\tests\\pictures\\photo-168x224.jpg";
   for (const char* picture : {"KQSetup2.jpg", "KQAboutLogo.jpg"})
     CopyFileA(photo.c_str(), (dist + "\\" + picture).c_str(), FALSE);

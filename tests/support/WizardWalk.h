@@ -29,15 +29,18 @@ inline HWND ShownPage(const ui::Driver& user, HWND sheet, const std::string& tit
 // camera page Next before any test, then the test that finds no device and
 // Yes to going on all the same. `probe`, when given, sees each modal window
 // met over the sheet (the password mismatch, the camera page's first
-// message) before it is answered. Returns the working folder page.
+// message) before it is answered; `shown`, when given, sees each page once
+// it is shown. Returns the working folder page.
 inline HWND WalkToWorkFolder(const ui::Driver& user, HWND sheet, const std::string& password,
-                             const std::function<void(HWND upper)>& probe = nullptr) {
+                             const std::function<void(HWND upper)>& probe = nullptr,
+                             const std::function<void(HWND page)>& shown = nullptr) {
   using ui::Driver;
   using ui::WizardButton;
   WaitAgreementButtons(user, sheet);
   user.Press(sheet, WizardButton::Next);
 
   HWND page = ShownPage(user, sheet, "Step2--User Password");
+  if (shown) shown(page);
   const std::vector<HWND> fields = Driver::ControlsOfClass(page, "Edit");
   SetWindowTextA(fields.at(0), password.c_str());
   SetWindowTextA(fields.at(1), (password + "X").c_str());
@@ -49,10 +52,12 @@ inline HWND WalkToWorkFolder(const ui::Driver& user, HWND sheet, const std::stri
   SetWindowTextA(fields.at(1), password.c_str());
   user.Press(sheet, WizardButton::Next);
 
-  ShownPage(user, sheet, "Step3--Internet connection");
+  page = ShownPage(user, sheet, "Step3--Internet connection");
+  if (shown) shown(page);
   user.Press(sheet, WizardButton::Next);
 
   page = ShownPage(user, sheet, "Step4--Camera settings");
+  if (shown) shown(page);
   user.Press(sheet, WizardButton::Next);
   const ui::MessageBoxView untested = user.WaitMessageBox();
   if (untested.text != "Please test your camera/video capture device connection first.")
@@ -63,5 +68,7 @@ inline HWND WalkToWorkFolder(const ui::Driver& user, HWND sheet, const std::stri
   user.Answer(user.WaitMessageBox(), IDOK);
   user.Press(sheet, WizardButton::Next);
   user.Answer(user.WaitMessageBox(), IDYES);
-  return ShownPage(user, sheet, "Step 5--Working folder");
+  page = ShownPage(user, sheet, "Step 5--Working folder");
+  if (shown) shown(page);
+  return page;
 }

@@ -12,10 +12,15 @@
 
 #include "platform/Folders.h"
 #include "platform/Win32.h"
+#include "resources/dlg130-password.h"
+#include "resources/dlg131-internet.h"
+#include "resources/dlg134-work-folder.h"
 #include "resources/dlg151-bonus.h"
+#include "resources/resource.h"
 #include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
 #include "tests/support/FolderSnapshot.h"
+#include "tests/pictures/OnScreen.h"
 #include "tests/support/InstallChecks.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
@@ -30,11 +35,33 @@ namespace {
 using ui::Driver;
 using ui::WizardButton;
 
+// Waits until the page's picture shows `expected` on the screen.
+void ExpectPicture(const Driver& user, HWND page, int control, const pictures::Image& expected) {
+  ASSERT_FALSE(expected.samples.empty());
+  HWND picture = Driver::Control(page, control);
+  user.WaitUntil([&] { return pictures::ScreenPixels(picture).samples == expected.samples; },
+                 "the page's picture");
+}
+
+// The pictures of the pages on the way: the distribution's KQSetup2.jpg
+// and the built-in ones as drawn.
+void ExpectPagePicture(const Driver& user, HWND page) {
+  const std::string title = Driver::Text(page);
+  if (title == "Step2--User Password")
+    ExpectPicture(user, page, IDC_PASSWORD_PICTURE, pictures::ReadPnm("photo-168x224.ppm"));
+  else if (title == "Step3--Internet connection")
+    ExpectPicture(user, page, IDC_INTERNET_PICTURE, pictures::DrawnPicture(IDB_INTERNET));
+  else if (title == "Step 5--Working folder")
+    ExpectPicture(user, page, IDC_WORK_FOLDER_PICTURE, pictures::DrawnPicture(IDB_WORK_FOLDER));
+}
+
 // Starts at the licence and walks the wizard to the working folder page
-// with the password "OVISTRA". Returns the sheet.
+// with the password "OVISTRA", each page's picture checked. Returns the
+// sheet.
 HWND WalkToWorkFolderPage(const Driver& user) {
   HWND sheet = user.WaitWindow("LICENSE AGREEMENT", "#32770", 15000);
-  WalkToWorkFolder(user, sheet, "OVISTRA");
+  WalkToWorkFolder(user, sheet, "OVISTRA", nullptr,
+                   [&user](HWND page) { ExpectPagePicture(user, page); });
   return sheet;
 }
 
@@ -59,16 +86,20 @@ void LeaveWorkFolderPage(const Driver& user, HWND sheet, const std::string& work
 }
 
 enum class Shell { ProgramManager, RefusingProgramManager };
+// This build's programs, or the release's.
+enum class Build { Test, Release };
 
 struct WindowsCase {
   const char* version;  // as Wine names it
   bool tunes;           // the 9x family: the optimisation page changes the registry
   Shell shell;
+  Build build = Build::Test;
 };
 
 std::string CaseName(const testing::TestParamInfo<WindowsCase>& info) {
   return std::string(info.param.version) +
-         (info.param.shell == Shell::RefusingProgramManager ? "_refusing_progman" : "");
+         (info.param.shell == Shell::RefusingProgramManager ? "_refusing_progman" : "") +
+         (info.param.build == Build::Release ? "_release" : "");
 }
 
 class EveryWindows : public testing::TestWithParam<WindowsCase> {};
@@ -109,7 +140,9 @@ void OptimizeAndBack(const Driver& user, HWND page, bool tunes) {
 // group was made.
 TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   const WindowsCase& windows = GetParam();
-  const std::string dist = MakeDistribution(GetCurrentFolder() + "\\dist");
+  const std::string dist =
+      MakeDistribution(GetCurrentFolder() + "\\dist",
+                       windows.build == Build::Release ? ReleasePrograms() : TestPrograms());
   const std::string work = "c:\\Quelmar Run\\Deep Level\\Ovistra";
   RemoveTree("C:\\QUELMAR RUN");
   RemoveTree(StartMenuGroup("Quelmar Ovistra"));
@@ -128,7 +161,9 @@ TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   const Driver user(setup.Id());
   const HWND sheet = WalkToWorkFolderPage(user);
   LeaveWorkFolderPage(user, sheet, work);
-  OptimizeAndBack(user, ShownPage(user, sheet, "Bonus Package"), windows.tunes);
+  const HWND bonus = ShownPage(user, sheet, "Bonus Package");
+  ExpectPicture(user, bonus, IDC_BONUS_PICTURE, pictures::DrawnPicture(IDB_BONUS));
+  OptimizeAndBack(user, bonus, windows.tunes);
   user.Press(sheet, WizardButton::Finish);
 
   const HWND installing = user.WaitWindow("Installing", "#32770", 10000);
@@ -194,6 +229,15 @@ TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
     EXPECT_EQ(4u, refusing->Commands().size());
   }
   CloseGroupBrowser();
+  if (windows.build == Build::Release) {
+    // The release's uninstaller takes away what the installation put
+    // there; the stand-ins' own record stays, and with it the folder.
+    ui::Process uninstaller("\"" + work + "\\Uninst.exe\" unattended", work);
+    EXPECT_EQ(0u, uninstaller.WaitExit(30000));
+    user.WaitUntil([&] { return FilesIn(work) == std::vector<std::string>{"standins.log"}; },
+                   "only the stand-ins' record left", 30000);
+    EXPECT_EQ(std::vector<std::string>{}, FilesIn(group));
+  }
   RemoveTree(group);
 }
 
@@ -202,8 +246,9 @@ INSTANTIATE_TEST_SUITE_P(InstallRun, EveryWindows,
                                          WindowsCase{"winxp", false, Shell::ProgramManager},
                                          WindowsCase{"win7", false, Shell::ProgramManager},
                                          WindowsCase{"win10", false, Shell::ProgramManager},
-                                         WindowsCase{"win10", false,
-                                                     Shell::RefusingProgramManager}),
+                                         WindowsCase{"win10", false, Shell::RefusingProgramManager},
+                                         WindowsCase{"win10", false, Shell::ProgramManager,
+                                                     Build::Release}),
                          CaseName);
 
 // A file dialog opened and cancelled, then Enter, Escape and Alt+F4 held
