@@ -155,8 +155,8 @@ std::vector<std::string> InstallRecord::Values(RecordKind kind) const {
 }
 
 std::string InstallRecord::Format() const {
-  std::string text = std::string(kHeaderWord) + std::to_string(kFormat) + " setup " +
-                     VersionText() + kLineEnd;
+  std::string text =
+      std::string(kHeaderWord) + std::to_string(kFormat) + " setup " + VersionText() + kLineEnd;
   for (const RecordLine& line : m_lines)
     text += std::string(RecordKindWord(line.kind)) + " " + line.value + kLineEnd;
   text += std::string(kEndWord) + std::to_string(m_lines.size()) + kLineEnd;

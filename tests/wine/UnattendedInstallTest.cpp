@@ -241,7 +241,8 @@ TEST_F(UnattendedInstallTest, AnswerFilesAsTheyAreWritten) {
        "answer Folder refused: " + FolderTooLongMessage(), "", ""},
       {With(kDialUp, "Folder", m_dist.c_str()), 2,
        "answer Folder refused: The setup files are in this folder. Please choose another "
-        "working folder.", "", ""},
+       "working folder.",
+       "", ""},
       {With(kDialUp, "Folder", "inst\\a16"), 2,
        "answer Folder refused: inst\\a16 has no drive; give the whole path, such as c:\\kq", "",
        ""},
@@ -392,7 +393,8 @@ TEST_F(UnattendedInstallTest, APieceHeldByAnotherProgramInstallsNothingAndEndsWi
   const RunResult run = RunUnattended(kDialUp);
   CloseHandle(lock);
   EXPECT_EQ(1u, run.exitCode);
-  const std::string held = "kq1.cab is there but cannot be read; another program may be holding it open";
+  const std::string held =
+      "kq1.cab is there but cannot be read; another program may be holding it open";
   EXPECT_TRUE(Contains(run.log, held)) << run.log;
   EXPECT_TRUE(Contains(run.errors, held)) << run.errors;
   EXPECT_TRUE(Contains(run.log, "nothing installed")) << run.log;
