@@ -90,8 +90,7 @@ Uninstallation::Check Uninstallation::Prepare(std::string& message) {
   RecordBounds bounds;
   bounds.folder = m_strFolder;
   bounds.productName = m_strProduct;
-  for (const std::string& programs : StartMenuProgramsFolders())
-    bounds.groupFolders.push_back(programs + "\\" + m_strProduct);
+  bounds.groupFolders = GroupFolders();
   bounds.longName = LongPath;
   bounds.isInstallationLog = [](const std::string& path) { return IsInstallationLog(path); };
   const std::vector<RefusedLine> refused = LinesOutOfBounds(m_record, bounds);
@@ -117,6 +116,13 @@ std::vector<std::string> Uninstallation::FilesInUse() const {
       held.push_back(path + " (" + Holders(path) + ")");
   }
   return held;
+}
+
+std::vector<std::string> Uninstallation::GroupFolders() const {
+  std::vector<std::string> folders;
+  for (const std::string& programs : StartMenuProgramsFolders())
+    folders.push_back(programs + "\\" + m_strProduct);
+  return folders;
 }
 
 std::string Uninstallation::OtherInstallation() const {
@@ -159,6 +165,15 @@ std::vector<std::string> Uninstallation::Remove(InstallLog& log) {
       outcomes.Note(removal, line, path,
                     removal == Removal::Failed && FileInUse(path) ? Holders(path) : "");
     }
+  }
+  // A group of shortcut files goes with its last shortcut, so that the
+  // Start menu shows nothing of a removal that waits for a second run.
+  const std::vector<std::string> groups = GroupFolders();
+  for (const std::string& folder : m_record.Values(RecordKind::Folder)) {
+    const bool isGroup = std::any_of(groups.begin(), groups.end(), [&](const std::string& group) {
+      return SameTextIgnoringCase(group, folder);
+    });
+    if (other.empty() && isGroup && FolderIsEmpty(folder.c_str())) RemoveFolder(folder.c_str());
   }
   if (!outcomes.Problems().empty()) {
     // The rest waits for a second run: the record of what is left, the

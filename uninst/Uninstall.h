@@ -56,6 +56,8 @@ class Uninstallation {
   // The folder of another installation of the product that still has its
   // record: it uses the same group. Empty when there is none.
   std::string OtherInstallation() const;
+  // The folders that the product's group has in the Programs folders.
+  std::vector<std::string> GroupFolders() const;
 
   std::string m_strFolder;
   std::string m_strOwnName;

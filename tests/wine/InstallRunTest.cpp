@@ -22,6 +22,7 @@
 #include "tests/support/FolderSnapshot.h"
 #include "tests/pictures/OnScreen.h"
 #include "tests/support/InstallChecks.h"
+#include "tests/support/InstalledPrograms.h"
 #include "tests/support/ProgmanRecorder.h"
 #include "tests/support/SampleDistribution.h"
 #include "tests/support/Spellings.h"
@@ -146,6 +147,8 @@ TEST_P(EveryWindows, WizardThenInstallationIntoANewFolderOnAnotherDrive) {
   const std::string work = "c:\\Quelmar Run\\Deep Level\\Ovistra";
   RemoveTree("C:\\QUELMAR RUN");
   RemoveTree(StartMenuGroup("Quelmar Ovistra"));
+  // The earlier tests' installations would keep the group they share.
+  DeleteEntriesOf("Quelmar Ovistra");
   TcpRegistry registry;
   if (!registry.Usable()) GTEST_SKIP() << "the prefix has adapter keys of its own";
   registry.Mstcp("DefaultRcvWindow", Dword(8760));

@@ -323,8 +323,11 @@ TEST_F(UninstallTest, ABlankOemNameInstallsAndRemovesUnderTheDefaultName) {
     ASSERT_EQ(0u, InstallUnattended(blank)) << '"' << blank << '"';
     InstallRecord record;
     ASSERT_EQ(RecordState::Read, InstallRecord::Load(std::string(kWork) + "\\install.rec", record));
-    EXPECT_EQ(std::vector<std::string>{"Quelmar Ovistra"}, record.Values(RecordKind::Group))
-        << "Program Manager made the group under the default name";
+    const std::string group = StartMenuGroup("Quelmar Ovistra");
+    EXPECT_EQ((std::vector<std::string>{group + "\\Quelmar Ovistra.lnk",
+                                        group + "\\Uninstall Quelmar Ovistra.lnk"}),
+              record.Values(RecordKind::Shortcut))
+        << "the group was made under the default name";
     EXPECT_EQ((std::vector<std::string>{"Quelmar Ovistra.lnk", "Uninstall Quelmar Ovistra.lnk"}),
               FilesIn(StartMenuGroup("Quelmar Ovistra")));
     const std::vector<std::string> entries = EntriesListing(HKEY_CURRENT_USER, kWork);
@@ -374,7 +377,9 @@ TEST_F(UninstallTest, WhatIsAlreadyGoneCountsAsRemovedAndAKeyThatStaysIsLoggedAs
   EXPECT_EQ(0u, removal.exitCode) << removal.errors;
   EXPECT_TRUE(RemovalCopyDone());
   const std::string text = ReadWholeFile(log);
-  EXPECT_TRUE(Contains(text, "program group Quelmar Ovistra was already gone\r\n")) << text;
+  EXPECT_TRUE(Contains(
+      text, StartMenuGroup("Quelmar Ovistra") + "\\Quelmar Ovistra.lnk was already gone\r\n"))
+      << text;
   EXPECT_TRUE(Contains(text, OnDisk(kWork) + "\\help.html was already gone\r\n")) << text;
   EXPECT_TRUE(Contains(
       text, "kept registry key " + recordedKey + ": it holds values or keys of other programs\r\n"))
