@@ -6,6 +6,8 @@
 // written ends with 1 at the step that found it; two runs into one folder
 // take turns; no window is left behind; no password reaches a log.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <ddeml.h>
 
 #include <algorithm>
 #include <memory>
@@ -58,6 +60,31 @@ std::set<HWND> VisibleTopWindows() {
   return windows;
 }
 
+// Whether the shell's Program Manager answers DDE, as it does on every
+// Windows desktop. Wine starts it with the desktop, which the first window
+// of a session brings up, so a windowless run alone may find none.
+bool ShellProgramManagerAnswers() {
+  GetDesktopWindow();
+  DWORD instance = 0;
+  if (DdeInitializeA(&instance, nullptr, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return false;
+  HSZ service = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
+  bool answered = false;
+  try {
+    Driver().WaitUntil(
+        [&] {
+          HCONV conversation = DdeConnect(instance, service, service, nullptr);
+          if (conversation) DdeDisconnect(conversation);
+          return conversation != nullptr;
+        },
+        "the shell's Program Manager", 10000);
+    answered = true;
+  } catch (const ui::Failure&) {
+  }
+  DdeFreeStringHandle(instance, service);
+  DdeUninitialize(instance);
+  return answered;
+}
+
 // What one run of setup.exe left to read.
 struct RunResult {
   DWORD exitCode = 0;
@@ -74,6 +101,8 @@ class UnattendedInstallTest : public testing::Test {
     m_work = m_base + "\\kq";
     m_log = m_home + "\\setup.log";
     CleanUp();
+    // A run that asked Program Manager would be heard, as on any desktop.
+    ASSERT_TRUE(ShellProgramManagerAnswers());
   }
   void TearDown() override { CleanUp(); }
 
