@@ -6,6 +6,10 @@
 #include "platform/SystemVersion.h"
 #include "platform/Win32.h"
 
+namespace {
+
+// The lock's system-wide name for `folder`: the same for every spelling
+// that differs only in case, "/" for "\", or "." and ".." parts.
 std::string FolderLockName(const std::string& folder) {
   std::string path = folder;
   for (char& c : path)
@@ -21,6 +25,8 @@ std::string FolderLockName(const std::string& folder) {
     name += c == '\\' ? '/' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return name;
 }
+
+}  // namespace
 
 FolderLock::FolderLock(const std::string& folder, unsigned waitMs) {
   const HANDLE mutex = CreateMutexA(nullptr, FALSE, FolderLockName(folder).c_str());

@@ -8,10 +8,6 @@
 // How long a second run waits for the first before it gives up.
 constexpr unsigned kFolderLockWaitMs = 15000;
 
-// The lock's system-wide name for `folder`: the same for every spelling
-// that differs only in case, "/" for "\", or "." and ".." parts.
-std::string FolderLockName(const std::string& folder);
-
 class FolderLock {
  public:
   // Waits up to `waitMs` for the lock on `folder`.
