@@ -5,6 +5,8 @@
 # and starts a Wine session of its own, both removed when the benchmark ends.
 # shellcheck source=scripts/wine-flavour.sh
 source "$root/scripts/wine-flavour.sh"
+# On the emulator road the whole benchmark runs in its namespace.
+flavour_road "$wine_flavour" "$0" "$@"
 windows=$(flavour_build "$wine_flavour")
 pieces=490
 work=$(mktemp -d)

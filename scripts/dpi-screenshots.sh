@@ -10,6 +10,8 @@ build=${SETUP_BUILD_DIR:-$root/build}
 export SETUP_BUILD_DIR=$build
 # shellcheck source=scripts/wine-flavour.sh
 source "$root/scripts/wine-flavour.sh"
+# On the emulator road the whole run goes on in its namespace.
+flavour_road "$wine_flavour" "$0" "$@"
 windows=$(flavour_build "$wine_flavour")
 
 dist="$build/dpi/dist"
