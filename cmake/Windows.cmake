@@ -58,7 +58,11 @@ target_link_libraries(setup_ui_library PUBLIC setup_install ${UI_SYSTEM_LIBRARIE
 add_subdirectory(uninst)
 
 add_subdirectory(tools)
-# GoogleTest needs the posix thread model.
+# The demo's walker and the start-up benchmark, in every build: the demo
+# walks the release programs. GoogleTest, and with it the tests, needs the
+# posix thread model.
+add_subdirectory(tests/driver)
+add_subdirectory(tests/demo)
 if(SETUP_THREAD_MODEL STREQUAL posix)
   add_subdirectory(tests)
 endif()

@@ -1,23 +1,19 @@
 #!/usr/bin/env bash
-# Builds everything, makes a sample distribution with the project's packer and
-# installs it with setup.exe under Wine, then shows what landed where.
-# With a display (DISPLAY set) setup.exe opens there for you to click
-# through; without one it runs on a headless Xvfb, walked through every page
-# by tests/demo/DemoWalk, and the screenshots go to build/screenshots/.
-# It runs the 32-bit setup.exe, the one that ships, where this machine can
-# start it, else the 64-bit one (scripts/wine-flavour.sh).
+# The demo's installation, on the road of its flavour (scripts/demo.sh starts
+# it there): installs the distribution DIST with its setup.exe under Wine,
+# then shows what landed where.
+#   demo-install.sh WINDOWS_BUILD DIST
+# WINDOWS_BUILD holds the walker (tests/demo/DemoWalk.exe). With a display
+# (DISPLAY set) setup.exe opens there for you to click through; without one
+# it runs on a headless Xvfb, walked through every page by the walker, and
+# the screenshots go to build/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SETUP_BUILD_DIR:-$root/build}
-export SETUP_BUILD_DIR=$build
+windows=${1:?usage: demo-install.sh WINDOWS_BUILD DIST}
+dist=${2:?usage: demo-install.sh WINDOWS_BUILD DIST}
 # shellcheck source=scripts/wine-flavour.sh
 source "$root/scripts/wine-flavour.sh"
-windows=$(flavour_build "$wine_flavour")
-
-"$root/scripts/build.sh" >/dev/null
-dist="$build/demo/dist"
-"$root/scripts/make-distribution.sh" "$dist" "$windows" "$build/host"
-echo "demo: sample distribution in $dist, setup.exe from $windows ($wine_flavour)"
 
 # Wine shows the Linux root as drive Z:.
 windows_path() { echo "Z:$(tr / '\\' <<<"$1")"; }
