@@ -15,7 +15,7 @@ std::string WindowsPath(const std::string& unixPath) {
 
 Process::Process(const std::string& commandLine, const std::string& folder,
                  const std::string& standardErrorFile)
-    : m_info() {
+    : m_commandLine(commandLine), m_info() {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   HANDLE errors = INVALID_HANDLE_VALUE;
@@ -24,7 +24,9 @@ Process::Process(const std::string& commandLine, const std::string& folder,
     errors = CreateFileA(standardErrorFile.c_str(), GENERIC_WRITE,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherited,
                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (errors == INVALID_HANDLE_VALUE) throw Failure("cannot create " + standardErrorFile);
+    if (errors == INVALID_HANDLE_VALUE)
+      throw Failure("cannot create " + standardErrorFile + " (error " +
+                    std::to_string(GetLastError()) + ")");
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = errors;
   }
@@ -51,8 +53,8 @@ Process::~Process() {
 
 DWORD Process::WaitExit(int timeoutMs) {
   if (WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0)
-    throw Failure("process " + std::to_string(Id()) + " still running after " +
-                  std::to_string(timeoutMs) + " ms");
+    throw Failure("\"" + m_commandLine + "\" still running after " + std::to_string(timeoutMs) +
+                  " ms");
   DWORD code = 0;
   GetExitCodeProcess(m_info.hProcess, &code);
   return code;

@@ -28,6 +28,7 @@ class Process {
   bool HasExited() const { return WaitForSingleObject(m_info.hProcess, 0) == WAIT_OBJECT_0; }
 
  private:
+  std::string m_commandLine;
   PROCESS_INFORMATION m_info;
 };
 

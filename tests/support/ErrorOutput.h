@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/driver/Process.h"
 #include "tests/driver/UiDriver.h"
 #include "tests/support/InstallChecks.h"
 
@@ -15,31 +16,20 @@ struct RunOutcome {
 };
 
 // Runs `commandLine` in `folder` and waits up to `timeoutMs` for its end;
-// throws ui::Failure when it cannot start or does not end. The errors go
-// through a file in the test's own folder, away from what tests look at.
+// throws ui::Failure, with the system's error, when it cannot start or does
+// not end. The errors go through a file in the test's own folder, away from
+// what tests look at.
 inline RunOutcome RunCatchingErrors(const std::string& commandLine, const std::string& folder,
                                     int timeoutMs = 60000) {
   char file[MAX_PATH];
-  GetTempFileNameA(".", "err", 0, file);
-  SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-  HANDLE errors = CreateFileA(file, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdError = errors;
-  std::string line = commandLine;
-  PROCESS_INFORMATION started = {};
-  const BOOL ok = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                 folder.c_str(), &startup, &started);
-  CloseHandle(errors);
-  if (!ok) throw ui::Failure("cannot start \"" + commandLine + "\"");
-  const DWORD waited = WaitForSingleObject(started.hProcess, timeoutMs);
+  if (!GetTempFileNameA(".", "err", 0, file))
+    throw ui::Failure("no file for the standard error of \"" + commandLine + "\" (error " +
+                      std::to_string(GetLastError()) + ")");
   RunOutcome outcome;
-  GetExitCodeProcess(started.hProcess, &outcome.exitCode);
-  CloseHandle(started.hThread);
-  CloseHandle(started.hProcess);
-  if (waited != WAIT_OBJECT_0) throw ui::Failure("\"" + commandLine + "\" still running");
+  {
+    ui::Process run(commandLine, folder, file);
+    outcome.exitCode = run.WaitExit(timeoutMs);
+  }
   outcome.errors = ReadWholeFile(file);
   DeleteFileA(file);
   return outcome;

@@ -1,8 +1,8 @@
 // What the uninstaller's black-box tests share: the state of the Wine
 // prefix where an installation may reach (files, Start menu, registry), an
 // unattended installation of the sample distribution, the uninstaller run
-// unattended with its standard error caught, and a bounded wait for the
-// state that the removal copy leaves.
+// unattended with its standard error caught, and a wait for the removal
+// copy to end, after which the state is read.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -100,6 +100,19 @@ inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 15000) {
   }
 }
 
+// How long a removal copy may take at most: it waits up to 30 s for its
+// uninstaller, then a few seconds for the file. The waits below end as soon
+// as the copy does; this bound only stops a copy that hangs.
+constexpr int kRemovalCopyBoundMs = 60000;
+
+// Whether the removal copy that an uninstaller hands over to has ended: its
+// own file in the temporary folder goes as it ends. After that, nothing
+// changes the machine any more.
+inline bool RemovalCopyEnded() {
+  const char* temp = std::getenv("TEMP");
+  return FilesIn(temp ? temp : ".").empty();
+}
+
 // Deletes a key with everything below it.
 inline void DeleteKeyTree(HKEY root, const std::string& key) {
   HKEY opened = nullptr;
@@ -159,31 +172,26 @@ class RemovalFixture : public testing::Test {
   }
 
   // Whether the removal copy took the uninstaller's own file in `work` and
-  // ended (its own file in the temporary folder goes as it ends) in time.
+  // ended.
   static bool RemovalCopyDone(const std::string& work = kRemovalWork) {
     const std::string program = work + "\\uninst.exe";
-    const char* temp = std::getenv("TEMP");
-    return WaitFor([&] {
-      return GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES &&
-             FilesIn(temp ? temp : ".").empty();
-    });
+    return WaitFor(RemovalCopyEnded, kRemovalCopyBoundMs) &&
+           GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES;
   }
 
-  // The prefix once it is `before` but for `kept`, as the removal copy
-  // leaves it when done; the state last seen when it does not come.
-  static Snapshot WaitForState(const Snapshot& before, const std::vector<std::string>& kept) {
-    Snapshot state;
-    WaitFor([&] {
-      state = PrefixState();
-      return Minus(before, state).empty() && Minus(state, before) == kept;
-    });
-    return state;
+  // The prefix as the removal leaves it: read once the removal copy, the
+  // last to change it, has ended (at once where the uninstaller handed over
+  // to none).
+  static Snapshot WaitForState() {
+    EXPECT_TRUE(WaitFor(RemovalCopyEnded, kRemovalCopyBoundMs))
+        << "the removal copy still runs after " << kRemovalCopyBoundMs << " ms";
+    return PrefixState();
   }
 
   // Expects the prefix to become `before` but for `kept`.
   static void ExpectMachineAsBeforeBut(const Snapshot& before,
                                        const std::vector<std::string>& kept) {
-    const Snapshot after = WaitForState(before, kept);
+    const Snapshot after = WaitForState();
     EXPECT_EQ(std::vector<std::string>{}, Minus(before, after)) << "nothing that was there went";
     EXPECT_EQ(kept, Minus(after, before));
   }

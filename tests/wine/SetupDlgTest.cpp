@@ -42,11 +42,14 @@ TEST(SetupDlg, PaintsItsIconWhenMinimised) {
       ui::RunWithUser([&] { return dialog.DoModal(); },
                       [&](Driver& user) {
                         HWND main = user.WaitWindow("", "#32770");
+                        // Minimised once start-up is over: the wizard's
+                        // start would show the window again.
+                        HWND sheet = user.WaitWindow("LICENSE AGREEMENT");
                         ShowWindow(main, SW_MINIMIZE);
                         RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
                         EXPECT_TRUE(IsIconic(main));
                         ShowWindow(main, SW_RESTORE);
-                        HWND sheet = user.WaitWindow("LICENSE AGREEMENT");
+                        sheet = user.WaitWindow("LICENSE AGREEMENT");
                         user.Press(sheet, ui::WizardButton::Cancel);
                         user.WaitGone(main);
                       });

@@ -94,7 +94,7 @@ TEST_F(UninstallTest, AskedRemovalNamesTheBrandedProductAndNoKeepsEverything) {
   user.Answer(user.WaitMessageBox(15000), IDYES);
   EXPECT_EQ(0u, uninstaller.WaitExit(30000));
   EXPECT_EQ("[DeleteGroup(CamCast Pro)]", progman.Commands().back());
-  EXPECT_TRUE(WaitFor([] { return !FolderExists(kBase); }))
+  EXPECT_TRUE(WaitFor(RemovalCopyEnded, kRemovalCopyBoundMs) && !FolderExists(kBase))
       << "the folders the installation made go once empty";
 }
 
