@@ -4,19 +4,22 @@
 # programs read back with a PE parser; the size budget of both, signed and
 # unsigned; unsigned said plainly; signed with a throwaway certificate, the
 # signature verified, and refused against another one.
-#   release-test.sh SOURCE_ROOT WORK_DIR VERSION
+#   release-test.sh SOURCE_ROOT WORK_DIR VERSION BUILD_ROOT
+# BUILD_ROOT is the build tree whose release folders the command uses (and
+# builds where they are missing).
 set -euo pipefail
 root=$1
 work=$2
 version=$3
+build_root=$4
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/release/product-folder.sh
 source "$here/product-folder.sh"
 
 rm -rf "$work/product" "$work/unsigned" "$work/signed" "$work/keys"
 make_product "$work/product"
-export SETUP_BUILD_DIR=$work/build
-kqpack=$work/build/release/host/tools/kqpack
+export SETUP_BUILD_DIR=$build_root
+kqpack=$build_root/release/host/tools/kqpack
 
 unset SETUP_SIGN_PFX SETUP_SIGN_PASSWORD
 "$root/scripts/release.sh" --kq-version 7 --ch-version 161 "$work/product" "$work/unsigned" \

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Two clean release builds of the same sources, one from a copy of the tree
-# in another folder, each in a build folder of its own: the distributions
-# are byte for byte the same, setup.exe and the pieces included.
-#   reproducible-test.sh SOURCE_ROOT WORK_DIR
+# Two release builds of the same sources: the one of the build tree BUILD_ROOT
+# (made there by the Windows build, or now) and a clean one from a copy of
+# the tree in another folder, in a build folder of its own: the
+# distributions are byte for byte the same, setup.exe and the pieces
+# included.
+#   reproducible-test.sh SOURCE_ROOT WORK_DIR BUILD_ROOT
 set -euo pipefail
 root=$1
 work=$2
+build_root=$3
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/release/product-folder.sh
 source "$here/product-folder.sh"
 
 rm -rf "$work/a" "$work/b"
-mkdir -p "$work/a" "$work/b/source"
+mkdir -p "$work/b/source"
 make_product "$work/product-a"
 cp -a "$work/product-a" "$work/product-b"
 # The tree as it stands, uncommitted changes included, without build output.
@@ -23,7 +26,7 @@ else
 fi
 
 unset SETUP_SIGN_PFX SETUP_SIGN_PASSWORD
-SETUP_BUILD_DIR=$work/a/build "$root/scripts/release.sh" "$work/product-a" "$work/a/out"
+SETUP_BUILD_DIR=$build_root "$root/scripts/release.sh" "$work/product-a" "$work/a/out"
 SETUP_BUILD_DIR=$work/b/build "$work/b/source/scripts/release.sh" "$work/product-b" "$work/b/out"
 
 diff -r "$work/a/out" "$work/b/out"
