@@ -12,13 +12,39 @@ export SETUP_BUILD_DIR=$build
 source "$root/scripts/wine-flavour.sh"
 
 "$root/scripts/build.sh"
-ctest --test-dir "$build/host" --output-on-failure
 
-# The 32-bit flavour runs last, so the screenshots left are the shipped one's.
-mkdir -p "$build/screenshots"
-SETUP_SCREENSHOTS="Z:$(tr / '\\' <<<"$build/screenshots")"
-export SETUP_SCREENSHOTS
+# The host tests and each flavour's Windows tests run side by side, each in
+# its own Wine session: the Windows tests spend their time waiting (for
+# windows, timers, the installation's ticks), not computing. Each one's
+# output is shown whole once it ends, in this order.
+mkdir -p "$build/screenshots" "$build/test-logs"
+screenshots() { echo "Z:$(tr / '\\' <<<"$build/screenshots$1")"; }
+ctest --test-dir "$build/host" --output-on-failure >"$build/test-logs/host.log" 2>&1 &
+names=(host)
+pids=($!)
 for flavour in "${wine_flavours[@]}"; do
-  echo "test: Windows tests on $(flavour_build "$flavour") under Wine ($flavour)"
-  flavour_run "$flavour" "$root/scripts/wine-tests.sh" "$build" "$flavour"
+  # The shipped flavour's screenshots are the ones in build/screenshots.
+  folder=
+  [ "$flavour" = "$wine_flavour" ] || folder=/$flavour
+  mkdir -p "$build/screenshots$folder"
+  SETUP_SCREENSHOTS=$(screenshots "$folder") flavour_run "$flavour" \
+    "$root/scripts/wine-tests.sh" "$build" "$flavour" >"$build/test-logs/$flavour.log" 2>&1 &
+  names+=("$flavour")
+  pids+=($!)
 done
+failed=()
+for i in "${!pids[@]}"; do
+  status=0
+  wait "${pids[$i]}" || status=$?
+  if [ "${names[$i]}" = host ]; then
+    echo "test: host tests ($build/host)"
+  else
+    echo "test: Windows tests on $(flavour_build "${names[$i]}") under Wine (${names[$i]})"
+  fi
+  cat "$build/test-logs/${names[$i]}.log"
+  [ "$status" = 0 ] || failed+=("${names[$i]}")
+done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "test: FAILED: ${failed[*]}" >&2
+  exit 1
+fi

@@ -74,13 +74,24 @@ down() {
   fi
 }
 
-free_display() {
-  local n
-  for n in $(seq 91 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; return; }
+# Starts Xvfb on a display it picks itself and prints that display once it
+# accepts connections, so that sessions started side by side never share one.
+start_xvfb() {
+  local named="$dir/xvfb.display" number=
+  : >"$named"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  for _ in $(seq 100); do
+    read -r number <"$named" && [ -n "$number" ] && break
+    sleep 0.1
   done
-  echo "wine-session: no free X display" >&2
-  exit 1
+  if [ -z "$number" ]; then
+    echo "wine-session: Xvfb named no display within 10 s" >&2
+    [ ! -s "$dir/xvfb.log" ] || sed 's/^/  | /' "$dir/xvfb.log" >&2
+    echo "wine-session: is xvfb installed (scripts/install-deps.sh)?" >&2
+    exit 1
+  fi
+  echo ":$number"
 }
 
 up() {
@@ -88,7 +99,7 @@ up() {
   # WINE_SESSION_DISPLAY runs the session on an existing display instead of
   # an Xvfb of its own.
   local display=${WINE_SESSION_DISPLAY:-}
-  [ -n "$display" ] || display=":$(free_display)"
+  [ -n "$display" ] || display=$(start_xvfb)
   cat >"$env_file" <<ENV
 DISPLAY=$display
 WINEPREFIX=$dir/prefix
@@ -105,15 +116,10 @@ ENV
   fi
   session_env
 
-  if [ -z "${WINE_SESSION_DISPLAY:-}" ]; then
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-    echo $! >"$dir/xvfb.pid"
-  fi
   for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
   if ! xdpyinfo -display "$display" >/dev/null 2>&1; then
     echo "wine-session: the X display $display did not answer within 10 s" >&2
     [ ! -s "$dir/xvfb.log" ] || sed 's/^/  | /' "$dir/xvfb.log" >&2
-    echo "wine-session: is xvfb installed (scripts/install-deps.sh)? Is $display taken by a stale lock in /tmp/.X*-lock?" >&2
     exit 1
   fi
 
