@@ -11,7 +11,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
 endif()
 
 set(JPEG_PREFIX ${CMAKE_BINARY_DIR}/deps/libjpeg)
-execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg.sh ${JPEG_PREFIX}
+execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/steps/build-libjpeg.sh ${JPEG_PREFIX}
                         ${CMAKE_TOOLCHAIN_FILE} ${CMAKE_SYSTEM_PROCESSOR}
                 RESULT_VARIABLE jpeg_result)
 if(NOT jpeg_result EQUAL 0)

@@ -3,9 +3,8 @@
 # Windows in build/windows (the flavour that ships) and for 64-bit Windows in
 # build/windows64 (the same sources; the Wine tests run on it everywhere), the
 # host code, tools and unit tests in build/host.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${SETUP_BUILD_DIR:-$root/build}
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/lib/common.sh"
 
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build/host" -G Ninja >/dev/null

@@ -6,7 +6,7 @@
 # makes, with a binfmt_misc of its own (Linux 6.7 and later give every user
 # namespace one), so nothing outside sees it and the machine's own
 # configuration stays as it is. Inside, SETUP_I386_EMULATED=1 says so, and
-# no answer of scripts/wine-flavour.sh probed outside is carried in.
+# no answer of scripts/lib/wine-flavour.sh probed outside is carried in.
 # apt-get cannot run in such a namespace: install before entering it.
 # When the namespace cannot be had, one line on standard error says why and
 # the exit code is 125; otherwise it is COMMAND's.

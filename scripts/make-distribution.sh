@@ -8,12 +8,12 @@
 # distributions look alike. HOST_BUILD's kqpack cuts the pieces.
 # EXTRA_KQ_BYTES adds a filler file "kqdata.bin" of that size to the "kq"
 # package, so that benchmarks can ask for many pieces.
-set -euo pipefail
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/lib/common.sh"
 if [ $# -lt 3 ]; then
   echo "usage: $0 OUT_DIR WINDOWS_BUILD HOST_BUILD [EXTRA_KQ_BYTES]" >&2
   exit 2
 fi
-root=$(cd "$(dirname "$0")/.." && pwd)
 out=$1
 windows=$(realpath -m "$2")
 kqpack=$(realpath -m "$3")/tools/kqpack

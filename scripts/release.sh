@@ -8,9 +8,9 @@
 # With SETUP_SIGN_PFX (a PFX file) and SETUP_SIGN_PASSWORD in the environment
 # setup.exe and uninst.exe are signed with Authenticode; SOURCE_DATE_EPOCH,
 # when set, is the signing time, so that signed files can be rebuilt too.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${SETUP_BUILD_DIR:-$root/build}/release
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/lib/common.sh"
+release=$build/release
 
 usage() {
   echo "usage: $0 [--kq-version N] [--ch-version N] PRODUCT_FOLDER OUT_FOLDER" >&2
@@ -46,11 +46,11 @@ if [ -n "${SETUP_SIGN_PFX:-}" ]; then
 fi
 
 "$root/scripts/install-deps.sh" >/dev/null
-"$root/scripts/build-release.sh" win32 "$build/windows"
-cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/host" --target kqpack >/dev/null
+"$root/scripts/steps/build-release.sh" win32 "$release/windows"
+cmake -S "$root" -B "$release/host" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$release/host" --target kqpack >/dev/null
 # The build names the uninstaller's file.
-{ read -r _; read -r uninst; } <"$build/windows/uninstaller.txt"
+{ read -r _; read -r uninst; } <"$release/windows/uninstaller.txt"
 
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
@@ -60,12 +60,12 @@ pack() {
   mapfile -t files < <(cd "$product/$package" && find . -maxdepth 1 -type f -printf '%f\n' |
     LC_ALL=C sort)
   [ ${#files[@]} -gt 0 ] || fail "$product/$package holds no files"
-  (cd "$product/$package" && "$build/host/tools/kqpack" pack "$package" "$version" \
+  (cd "$product/$package" && "$release/host/tools/kqpack" pack "$package" "$version" \
     "${files[@]}" -o "$out" >/dev/null)
 }
 pack kq "$kq_version"
 pack ch "$ch_version"
-cp "$build/windows/setup.exe" "$out/setup.exe"
+cp "$release/windows/setup.exe" "$out/setup.exe"
 cp "$uninst" "$out/uninst.exe"
 find "$product" -maxdepth 1 -type f -exec cp {} "$out/" \;
 

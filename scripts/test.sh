@@ -2,14 +2,12 @@
 # Builds everything and runs every test: the host unit tests natively, then
 # the Windows tests under a headless Wine session of their own, on the 64-bit
 # build everywhere and on the 32-bit build (the one that ships) wherever it
-# runs, natively or under the emulator (scripts/wine-flavour.sh says which
+# runs, natively or under the emulator (scripts/lib/wine-flavour.sh says which
 # road each takes, and why).
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${SETUP_BUILD_DIR:-$root/build}
-export SETUP_BUILD_DIR=$build
-# shellcheck source=scripts/wine-flavour.sh
-source "$root/scripts/wine-flavour.sh"
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/lib/common.sh"
+# shellcheck source=scripts/lib/wine-flavour.sh
+source "$root/scripts/lib/wine-flavour.sh"
 
 "$root/scripts/build.sh"
 
@@ -18,7 +16,6 @@ source "$root/scripts/wine-flavour.sh"
 # windows, timers, the installation's ticks), not computing. Each one's
 # output is shown whole once it ends, in this order.
 mkdir -p "$build/screenshots" "$build/test-logs"
-screenshots() { echo "Z:$(tr / '\\' <<<"$build/screenshots$1")"; }
 ctest --test-dir "$build/host" --output-on-failure >"$build/test-logs/host.log" 2>&1 &
 names=(host)
 pids=($!)
@@ -27,7 +24,7 @@ for flavour in "${wine_flavours[@]}"; do
   folder=
   [ "$flavour" = "$wine_flavour" ] || folder=/$flavour
   mkdir -p "$build/screenshots$folder"
-  SETUP_SCREENSHOTS=$(screenshots "$folder") flavour_run "$flavour" \
+  SETUP_SCREENSHOTS=$(windows_path "$build/screenshots$folder") flavour_run "$flavour" \
     "$root/scripts/wine-tests.sh" "$build" "$flavour" >"$build/test-logs/$flavour.log" 2>&1 &
   names+=("$flavour")
   pids+=($!)

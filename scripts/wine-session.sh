@@ -8,7 +8,7 @@
 #                                            that display)
 #   wine-session.sh down BUILD_DIR [FLAVOUR]  end it
 # FLAVOUR is win32 (BUILD_DIR/wine) or win64 (BUILD_DIR/wine64); without it,
-# the one scripts/wine-flavour.sh picks for this machine. Source the printed
+# the one scripts/lib/wine-flavour.sh picks for this machine. Source the printed
 # file to use the session.
 # win64 runs Wine's 64-bit loader on a 64-bit prefix of its own, with small
 # wine, wine64, wine-stable and wineboot scripts first on PATH: Debian's
@@ -20,8 +20,8 @@ cmd=${1:?$usage}
 build=$(realpath -m "${2:?$usage}")
 flavour=${3:-}
 if [ -z "$flavour" ]; then
-  # shellcheck source=scripts/wine-flavour.sh
-  source "$(dirname "$0")/wine-flavour.sh"
+  # shellcheck source=scripts/lib/wine-flavour.sh
+  source "$(dirname "$0")/lib/wine-flavour.sh"
   flavour=$wine_flavour
 fi
 case $flavour in

@@ -1,5 +1,5 @@
 // The picture files of the tests and the host's reference decodes of them
-// (made by scripts/make-picture-fixtures.sh with ImageMagick and djpeg).
+// (made by scripts/docs/make-picture-fixtures.sh with ImageMagick and djpeg).
 #pragma once
 
 #include <cstdio>

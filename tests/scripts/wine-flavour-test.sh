@@ -5,7 +5,7 @@
 # open or closed; an installation of the dependencies that brings the loader.
 #   wine-flavour-test.sh SOURCE_DIR
 set -uo pipefail
-probe=$1/scripts/wine-flavour.sh
+probe=$1/scripts/lib/wine-flavour.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0

@@ -39,7 +39,7 @@ inline Programs TestPrograms() {
 }
 
 // The release of the same flavour, built with the release's flags and thread
-// model beside this build (scripts/build-release.sh).
+// model beside this build (scripts/steps/build-release.sh).
 inline Programs ReleasePrograms() {
   const std::string folder = ui::WindowsPath(SETUP_RELEASE_DIR);
   return {folder + "\\setup.exe", folder + "\\uninst\\uninst.exe"};

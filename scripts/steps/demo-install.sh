@@ -7,16 +7,13 @@
 # (DISPLAY set) setup.exe opens there for you to click through; without one
 # it runs on a headless Xvfb, walked through every page by the walker, and
 # the screenshots go to build/screenshots/.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${SETUP_BUILD_DIR:-$root/build}
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/../lib/common.sh"
 windows=${1:?usage: demo-install.sh WINDOWS_BUILD DIST}
 dist=${2:?usage: demo-install.sh WINDOWS_BUILD DIST}
-# shellcheck source=scripts/wine-flavour.sh
-source "$root/scripts/wine-flavour.sh"
+# shellcheck source=scripts/lib/wine-flavour.sh
+source "$root/scripts/lib/wine-flavour.sh"
 
-# Wine shows the Linux root as drive Z:.
-windows_path() { echo "Z:$(tr / '\\' <<<"$1")"; }
 
 interactive=
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then

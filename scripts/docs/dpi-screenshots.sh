@@ -4,19 +4,16 @@
 # and saves the password page and the progress dialog of each run as
 # docs/screenshots/dpi-N-password.png and dpi-N-installing.png.
 # Needs a build (scripts/build.sh); takes about a minute.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${SETUP_BUILD_DIR:-$root/build}
-export SETUP_BUILD_DIR=$build
-# shellcheck source=scripts/wine-flavour.sh
-source "$root/scripts/wine-flavour.sh"
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/../lib/common.sh"
+# shellcheck source=scripts/lib/wine-flavour.sh
+source "$root/scripts/lib/wine-flavour.sh"
 # On the emulator road the whole run goes on in its namespace.
 flavour_road "$wine_flavour" "$0" "$@"
 windows=$(flavour_build "$wine_flavour")
 
 dist="$build/dpi/dist"
 "$root/scripts/make-distribution.sh" "$dist" "$windows" "$build/host" >/dev/null
-windows_path() { echo "Z:$(tr / '\\' <<<"$1")"; }
 mkdir -p "$root/docs/screenshots"
 
 xvfb_pid=

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Makes the JPEG files that the picture tests decode, and the reference
 # decodes of them by libjpeg-turbo's djpeg on the host.
-#   scripts/make-picture-fixtures.sh [FOLDER]   (default tests/pictures)
+#   scripts/docs/make-picture-fixtures.sh [FOLDER]   (default tests/pictures)
 set -euo pipefail
 
-out=${1:-$(cd "$(dirname "$0")/.." && pwd)/tests/pictures}
+out=${1:-$(cd "$(dirname "$0")/../.." && pwd)/tests/pictures}
 mkdir -p "$out"
 cd "$out"
 

@@ -9,12 +9,12 @@
 # medians (goal: at most 1.5), the ratio to the wizard's tick floor of
 # (490 + 30) x 200 ms, and the time of the unattended uninstaller.
 #   bench-unattended.sh [BUILD_DIR] [RUNS]   (defaults: build/, 7)
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/../lib/common.sh"
 build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-7}
-# shellcheck source=scripts/bench-sample.sh
-source "$root/scripts/bench-sample.sh"
+# shellcheck source=scripts/lib/bench-sample.sh
+source "$root/scripts/lib/bench-sample.sh"
 dist=$work/dist
 printf '[Unattended]\r\nLicence=Accept\r\nConnection=LAN\r\nFolder=c:\\KQBENCH\r\n' \
   >"$dist/answers.ini"

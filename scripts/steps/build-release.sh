@@ -6,8 +6,8 @@
 # the Wine tests install from where 32-bit programs cannot start. FOLDER
 # (made when missing, built again where it is) receives the build; its
 # uninstaller.txt names the uninstaller's target and file.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/../lib/common.sh"
 case ${1:-} in
   win32) triplet=i686 ;;
   win64) triplet=x86_64 ;;

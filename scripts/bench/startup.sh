@@ -5,12 +5,12 @@
 # to another setup.exe (for example a build without the check), the two take
 # turns on the same distribution and the rise is printed (goal: at most 5 %).
 #   bench-startup.sh [BUILD_DIR] [RUNS]   (defaults: build/, 9)
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/../lib/common.sh"
 build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-9}
-# shellcheck source=scripts/bench-sample.sh
-source "$root/scripts/bench-sample.sh"
+# shellcheck source=scripts/lib/bench-sample.sh
+source "$root/scripts/lib/bench-sample.sh"
 bench=$windows/tests/demo/StartupBench.exe
 
 args=("$(windows_path "$work/dist")" "$runs" "$(windows_path "$work/dist/setup.exe")")

@@ -5,11 +5,11 @@
 # "Installing" dialog's appearance to the end of setup.exe against the tick
 # floor of (pieces + 30) x 200 ms, and their ratio (goal: at most 1.05).
 #   bench-install.sh [BUILD_DIR]   (default: build/, as scripts/build.sh makes it)
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "$0")/../lib/common.sh"
 build=$(cd "${1:-$root/build}" && pwd)
-# shellcheck source=scripts/bench-sample.sh
-source "$root/scripts/bench-sample.sh"
+# shellcheck source=scripts/lib/bench-sample.sh
+source "$root/scripts/lib/bench-sample.sh"
 folder='c:\KQBENCH'
 rm -rf "$WINEPREFIX/drive_c/KQBENCH"
 mkdir -p "$work/shots"

@@ -3,8 +3,8 @@
 # the 64-bit one), makes the sample distribution of 490 pieces from it in
 # $work/dist (the sample's own pieces, then filler in whole 10000-byte chunks)
 # and starts a Wine session of its own, both removed when the benchmark ends.
-# shellcheck source=scripts/wine-flavour.sh
-source "$root/scripts/wine-flavour.sh"
+# shellcheck source=scripts/lib/wine-flavour.sh
+source "$root/scripts/lib/wine-flavour.sh"
 # On the emulator road the whole benchmark runs in its namespace.
 flavour_road "$wine_flavour" "$0" "$@"
 windows=$(flavour_build "$wine_flavour")
@@ -24,4 +24,3 @@ set -a
 # shellcheck disable=SC1090
 source "$env_file"
 set +a
-windows_path() { echo "Z:$(tr / '\\' <<<"$1")"; }

@@ -26,7 +26,7 @@
 # SETUP_WINE32_EMULATOR (a command that runs its arguments on the emulator
 # road, scripts/emulated-i386.sh by default).
 
-wine_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+wine_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 flavour_build() {
   case $1 in
