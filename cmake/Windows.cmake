@@ -1,6 +1,9 @@
 # The product: setup.exe and the Windows-side tests that run under Wine.
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500 NOMINMAX)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
+# The Windows test builds carry no debug information: nothing reads it under
+# Wine, and it took some 40 % of their compile time and most of their size.
+add_compile_options($<$<CONFIG:RelWithDebInfo>:-g0>)
 # The PE header's time stamp would make every release build differ.
 string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -Wl,--no-insert-timestamp")
 # On 32-bit Windows the unwind tables serve C++ exceptions alone (the system
