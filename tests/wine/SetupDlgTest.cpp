@@ -12,13 +12,21 @@ namespace {
 
 using ui::Driver;
 
+// Shows the main window modally; where the system cannot make it (-1),
+// the test says why in the system's words.
+INT_PTR ShowMainWindow(CSetupDlg& dialog) {
+  const INT_PTR result = dialog.DoModal();
+  if (result == -1) ADD_FAILURE() << "the main window was not made: error " << GetLastError();
+  return result;
+}
+
 TEST(SetupDlg, CarriesIcon128AndDesignatesTheWizardOnlyWhileItRuns) {
   BuildTitleFormat(theApp);
   CSetupDlg dialog(nullptr);
   ASSERT_NE(dialog.m_hIcon, nullptr);
   CProp* wizardWhileShown = nullptr;
   const INT_PTR result =
-      ui::RunWithUser([&] { return dialog.DoModal(); },
+      ui::RunWithUser([&] { return ShowMainWindow(dialog); },
                       [&](Driver& user) {
                         HWND main = user.WaitWindow("", "#32770");
                         const auto icon = reinterpret_cast<LRESULT>(dialog.m_hIcon);
@@ -39,7 +47,7 @@ TEST(SetupDlg, PaintsItsIconWhenMinimised) {
   BuildTitleFormat(theApp);
   CSetupDlg dialog(nullptr);
   const INT_PTR result =
-      ui::RunWithUser([&] { return dialog.DoModal(); },
+      ui::RunWithUser([&] { return ShowMainWindow(dialog); },
                       [&](Driver& user) {
                         HWND main = user.WaitWindow("", "#32770");
                         // Minimised once start-up is over: the wizard's
