@@ -1,5 +1,5 @@
-// Current drive and folder, folder creation and the search for files by
-// pattern, as the installation needs them.
+// Current drive and folder, folder creation and removal, full and long
+// paths, and where the program lies, as the installation needs them.
 #pragma once
 
 #include <string>
