@@ -69,11 +69,6 @@ enum class PieceShape { kOk, kTooShort, kNameWithoutEnd };
 // covers a zero-padded last word. The joiner, the start-up check and the
 // packer's verification all read pieces through this.
 PieceShape SplitDataPiece(uint8_t* buffer, size_t size, PieceFields& piece);
-// Why `name` cannot be one plain file or folder name in a folder, or nullptr
-// when it can: no folder part, no drive or stream, no character that a name
-// cannot hold, no trailing dot or blank (which Windows drops), no device
-// name such as "con.txt".
-const char* PlainNameProblem(std::string_view name);
 // Why `name` may not be a target of the package `prefix`, or nullptr when it
 // may: a plain file name of the folder being joined into (no folder part, no
 // drive, no device name such as "con.txt"), neither the staging file nor one

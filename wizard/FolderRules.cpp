@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "package/PieceFormat.h"
+#include "core/NameRules.h"
 
 bool FolderOfChosenFile(const std::string& path, std::string& folder) {
   const size_t backslash = path.rfind('\\');

@@ -80,3 +80,29 @@ TEST(OemNameRule, TheLongestNameKeepsTheUninstallersShortcutWithinAPath) {
 }
 
 }  // namespace
+
+TEST(PlainNameRule, NamesThatCannotStandAloneInAFolderAreRefusedWithWhy) {
+  const struct {
+    std::string name;
+    const char* why;
+  } cases[] = {
+      {"", "empty"},
+      {"sub\\kq.exe", "folder part"},
+      {"sub/kq.exe", "folder part"},
+      {"c:kq.exe", "drive or a stream"},
+      {"kq.exe:hidden", "drive or a stream"},
+      {"kq?.exe", "character"},
+      {"kq.exe.", "ends in a dot"},
+      {"kq.exe ", "ends in a dot or a blank"},
+      {"..", "ends in a dot"},
+      {"aux.htm", "device name"},
+  };
+  for (const auto& c : cases) {
+    const char* problem = PlainNameProblem(c.name);
+    ASSERT_NE(nullptr, problem) << '"' << c.name << '"';
+    EXPECT_NE(std::string::npos, std::string(problem).find(c.why))
+        << '"' << c.name << "\": " << problem;
+  }
+  for (const std::string name : {"kq.exe", "Quelmar Ovistra", ".profile", "temp.cab", "COM10"})
+    EXPECT_EQ(nullptr, PlainNameProblem(name)) << '"' << name << '"';
+}
