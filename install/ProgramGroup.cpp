@@ -21,7 +21,7 @@ bool RemoveGroupFolder(const std::string& groupFolder) {
 
 // The group's folders that exist, in the user's Programs folder and in that
 // of all users.
-std::vector<std::string> GroupFolders(const std::string& group) {
+std::vector<std::string> ExistingGroupFolders(const std::string& group) {
   std::vector<std::string> folders;
   for (const std::string& programs : StartMenuProgramsFolders()) {
     const std::string groupFolder = programs + "\\" + group;
@@ -61,7 +61,7 @@ ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string&
   if (!ProgramManagerMadeGroup(accepted)) return CreateShortcutProgramGroup(group, folder);
   ProgramGroupMade made;
   made.byProgramManager = true;
-  made.folderMissing = GroupFolders(group).empty();
+  made.folderMissing = ExistingGroupFolders(group).empty();
   return made;
 }
 
@@ -72,7 +72,7 @@ std::string GroupNotMadeMessage(const std::string& group, const std::string& fol
 
 Removal RemoveProgramGroup(const std::string& group, const std::string& folder) {
   if (FolderNameProblem(group)) return Removal::Failed;
-  const std::vector<std::string> folders = GroupFolders(group);
+  const std::vector<std::string> folders = ExistingGroupFolders(group);
   for (const std::string& groupFolder : folders) {
     const std::unique_ptr<FileOps> files = FolderFileOps(groupFolder);
     for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {

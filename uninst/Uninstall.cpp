@@ -5,13 +5,14 @@
 #include "core/NameRules.h"
 #include "install/InstallLog.h"
 #include "install/ProgramGroup.h"
-#include "install/RecordBounds.h"
 #include "install/UninstallEntry.h"
 #include "platform/FilesInUse.h"
 #include "platform/Folders.h"
 #include "platform/ShellLink.h"
 #include "platform/SystemVersion.h"
 #include "platform/Text.h"
+#include "uninst/RecordBounds.h"
+#include "uninst/RemovalText.h"
 #include "wizard/DialUpTuning.h"
 
 namespace {

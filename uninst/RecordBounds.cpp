@@ -1,4 +1,4 @@
-#include "install/RecordBounds.h"
+#include "uninst/RecordBounds.h"
 
 #include <cstdint>
 #include <cstring>
