@@ -86,12 +86,10 @@ class CUnattendedInstall : public CInstallSteps {
     JoinFromDistribution();
     // Before the tuning, which writes into the working folder too.
     if (!LockWorkFolder()) return kUnattendedFailed;
-    if (!m_logPlace.path.empty()) Record(RecordKind::Log, m_logPlace.path);
+    if (!m_logPlace.path.empty()) m_record.Add(RecordKind::Log, m_logPlace.path);
     // The tuning may make the working folder before step 0 looks.
-    RecordMissingFolders();
+    m_record.AddMissingFolders();
     Optimize();
-    m_nStep = 0;
-    m_nPieceCount = 0;
     while (!m_bEnded) {
       RunInstallStep();
       if (m_nStep > 0 && m_logPlace.waitsForFolder && !m_bEnded) OpenLogInWorkFolder();
@@ -123,7 +121,7 @@ class CUnattendedInstall : public CInstallSteps {
     const std::string logFolder = m_logPlace.path.substr(0, m_logPlace.path.find_last_of('\\'));
     for (const std::string& level : FolderLevels(logFolder)) {
       if (level.size() <= folder.size() || FolderExists(level.c_str())) continue;
-      Record(RecordKind::Folder, level);
+      m_record.Add(RecordKind::Folder, level);
       MakeFolder(level.c_str());
     }
     if (m_log.Open(m_logPlace.path)) return;
