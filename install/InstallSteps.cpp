@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/FolderPath.h"
+#include "core/PathReading.h"
 #include "core/RunningSetup.h"
 #include "core/SetupConfig.h"
 #include "core/WorkFolderFiles.h"
@@ -186,8 +187,7 @@ bool CInstallSteps::PrepareWorkFolder() {
   const std::string ini = WorkFolderPath(kSettingsFileName);
   m_bSettingsPathOk = ini.size() < static_cast<size_t>(kTextSize);
   StoreText(RunningSetup().m_szProductIni, m_bSettingsPathOk ? ini : std::string());
-  m_nInstallDrive =
-      HasDriveLetter(ini.c_str()) ? std::toupper(static_cast<unsigned char>(ini[0])) - 64 : 0;
+  m_nInstallDrive = HasDriveLetter(ini) ? std::toupper(static_cast<unsigned char>(ini[0])) - 64 : 0;
   m_nSavedDrive = GetCurrentDrive();
 
   m_record.KeepEarlierRecord();

@@ -1,6 +1,7 @@
 #include "install/UnattendedInstall.h"
 
 #include "core/FolderPath.h"
+#include "core/PathReading.h"
 #include "core/RunningSetup.h"
 #include "core/SetupConfig.h"
 #include "install/InstallLog.h"
@@ -12,7 +13,6 @@
 #include "platform/StandardError.h"
 #include "platform/SystemError.h"
 #include "platform/SystemVersion.h"
-#include "platform/Text.h"
 #include "platform/WinApp.h"
 #include "wizard/DialUpTuning.h"
 #include "wizard/FolderRules.h"
@@ -36,11 +36,6 @@ int Refuse(InstallLog& log, const std::string& key, const std::string& message) 
   Report(log, "answer " + key + " refused: " + message);
   log.Line("nothing installed");
   return kUnattendedRefused;
-}
-
-bool IsInside(const std::string& path, const std::string& folder) {
-  return path.size() > folder.size() + 1 && path[folder.size()] == '\\' &&
-         SameTextIgnoringCase(path.substr(0, folder.size()), folder);
 }
 
 // Where the log goes: a whole path, opened at once or, inside a part of
@@ -68,7 +63,7 @@ bool PlaceLog(InstallLog& log, const std::string& answer, const std::string& fol
     problem = place.path + " cannot be written: " + LastErrorText();
     return false;
   }
-  if (!folder.empty() && IsInside(place.path, folder)) {
+  if (IsInsideFolder(place.path, folder)) {
     place.waitsForFolder = true;
     return true;
   }

@@ -54,6 +54,3 @@ class ProgramLocation {
 void SetProgramLocationForTesting(ProgramLocation* location);
 // True when the file can be opened for reading.
 bool CanOpenForReading(const char* path);
-
-// True when `path` begins with a drive letter and a colon.
-bool HasDriveLetter(const char* path);
