@@ -36,6 +36,20 @@ class AnswerReader {
   AnswerProblem& m_problem;
 };
 
+const char* AnswerKeyOf(ConnectionField field) {
+  switch (field) {
+    case ConnectionField::RasUser:
+      return "RasUserId";
+    case ConnectionField::RasPassword:
+      return "RasPassword";
+    case ConnectionField::RasPhone:
+      return "RasPhone";
+    case ConnectionField::Proxy:
+      break;
+  }
+  return "Proxy";
+}
+
 bool ReadConnection(AnswerReader& reader, InstallAnswers& answers) {
   static const struct {
     const char* word;
@@ -61,17 +75,14 @@ bool ReadConnection(AnswerReader& reader, InstallAnswers& answers) {
   answers.m_strRasUser = reader.Value("RasUserId");
   answers.m_strRasPassword = reader.Value("RasPassword");
 
-  // Next's mandatory fields first, then the exchange's limits in its order:
-  // the dial-up texts only while their fields are in use.
-  if (view.dialUpChecked) {
-    for (const auto& [key, text] :
-         {std::pair<const char*, const std::string*>{"RasUserId", &answers.m_strRasUser},
-          {"RasPassword", &answers.m_strRasPassword},
-          {"RasPhone", &answers.m_strRasPhone}})
-      if (text->empty()) return reader.Refuse(key, kMissingDialUpFields);
-  }
-  if (view.proxyChecked && answers.m_strProxy.empty())
-    return reader.Refuse("Proxy", kMissingProxyAddress);
+  // Next's mandatory fields first, the first missing one refused, then the
+  // exchange's limits in its order: the dial-up texts only while their
+  // fields are in use.
+  const std::vector<ConnectionField> missing = MissingConnectionFields(
+      view.dialUpChecked, view.proxyChecked,
+      {answers.m_strRasUser, answers.m_strRasPassword, answers.m_strRasPhone, answers.m_strProxy});
+  if (!missing.empty())
+    return reader.Refuse(AnswerKeyOf(missing[0]), MissingFieldMessage(missing[0]));
   if (view.dialUpFieldsEnabled &&
       !(reader.WithinLimit("RasPhone", answers.m_strRasPhone, kMaxDialUpText) &&
         reader.WithinLimit("RasPassword", answers.m_strRasPassword, kMaxDialUpText) &&

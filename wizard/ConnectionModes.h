@@ -3,6 +3,9 @@
 // which way a click on a box leads to.
 #pragma once
 
+#include <string>
+#include <vector>
+
 enum class ConnectionMode { DialUp, Proxy, Aol, Lan };
 
 // The dial-up user name, password and phone number hold at most this many
@@ -14,6 +17,28 @@ constexpr int kMaxDialUpText = 15;
 constexpr char kMissingDialUpFields[] =
     "Missing Mandatory fields: User Name,Password, Phone Number";
 constexpr char kMissingProxyAddress[] = "Missing Mandatory field: Proxy address";
+
+// A text that a way to the Internet needs.
+enum class ConnectionField { RasUser, RasPassword, RasPhone, Proxy };
+
+// The texts of the connection page, however they were given.
+struct ConnectionTexts {
+  std::string rasUser;
+  std::string rasPassword;
+  std::string rasPhone;
+  std::string proxy;
+};
+
+// The texts that the ticked ways need and lack, in the order Next checks
+// them: Dial-up needs the user name, password and phone number, Proxy its
+// address. The page and the unattended answers both ask this one rule.
+std::vector<ConnectionField> MissingConnectionFields(bool dialUpTicked, bool proxyTicked,
+                                                     const ConnectionTexts& texts);
+// What Next says when `field` is missing: one message for the dial-up
+// texts, one for the proxy address.
+const char* MissingFieldMessage(ConnectionField field);
+// What the page says on Next: one message for each way that lacks a text.
+std::vector<const char*> MissingFieldMessages(const std::vector<ConnectionField>& missing);
 
 struct ConnectionView {
   bool dialUpChecked;
