@@ -13,6 +13,7 @@
 #include "install/UninstallEntry.h"
 #include "package/JoinPackage.h"
 #include "package/PackageCheck.h"
+#include "package/PieceFormat.h"
 #include "platform/Folders.h"
 #include "platform/Launch.h"
 #include "platform/Profile.h"
@@ -73,14 +74,8 @@ std::string WhyFolderIsMissing(const std::string& folder) {
   return "it could not be found after it was made";
 }
 
-// The packages that the installation joins.
-const std::vector<std::string> kPackages = {"kq", "ch"};
-
-bool IsPackagePiece(const std::string& name) {
-  for (const std::string& package : kPackages)
-    if (IsPieceOf(name, package)) return true;
-  return false;
-}
+// The packages that the installation joins, in this order.
+const std::vector<std::string> kPackages = {kProductPackage, kHelpPackage};
 
 }  // namespace
 
@@ -221,7 +216,8 @@ void CInstallSteps::WriteSettings(int step) {
                                m_strFolder + ": " + LastErrorText());
       return;
     }
-    Note(StepText(step, std::string("kq.ini ") + write.section + "/" + write.key + " written"));
+    Note(StepText(
+        step, std::string(kSettingsFileName) + " " + write.section + "/" + write.key + " written"));
   }
 }
 
@@ -238,8 +234,9 @@ void CInstallSteps::FindNextPiece() {
 
 void CInstallSteps::SkipFolders() {
   // Pieces that the joins read from the distribution are not copied.
-  while (m_nFindResult != -1 && ((m_findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-                                 (m_bJoinFromDistribution && IsPackagePiece(m_findData.cFileName))))
+  while (m_nFindResult != -1 &&
+         ((m_findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+          (m_bJoinFromDistribution && IsPieceOfAny(m_findData.cFileName, kPackages))))
     m_nFindResult = FindNextFileA(m_hFind, &m_findData) ? 0 : -1;
   if (m_nFindResult == -1) EndPieceSearch();
 }
@@ -307,7 +304,7 @@ void CInstallSteps::JoinPackages() {
       }
     }
   } else {
-    m_failedJoins = {"kq", "ch"};
+    m_failedJoins = kPackages;
     Note(StepText(kJoinStep, "working folder could not be entered: nothing joined"));
   }
   ReturnToSetupFolder();
@@ -376,5 +373,5 @@ void CInstallSteps::CopyToWorkFolder(int step, const char* name) {
 }
 
 std::string CInstallSteps::WorkFolderPath(const char* name) const {
-  return m_strFolder + "\\" + name;
+  return JoinPath(m_strFolder, name);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/PathReading.h"
 #include "wizard/FolderRules.h"
 
 void RecordKeeper::Add(RecordKind kind, const std::string& value) {
@@ -37,4 +38,4 @@ void RecordKeeper::SaveOrTakeAwayMadeFolders() {
     m_removeFolder(level->c_str());
 }
 
-std::string RecordKeeper::RecordPath() const { return m_strFolder + "\\" + kInstallRecordName; }
+std::string RecordKeeper::RecordPath() const { return JoinPath(m_strFolder, kInstallRecordName); }

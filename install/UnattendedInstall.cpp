@@ -8,6 +8,7 @@
 #include "install/InstallSteps.h"
 #include "install/UnattendedAnswers.h"
 #include "package/PackageCheck.h"
+#include "package/PieceFormat.h"
 #include "platform/Folders.h"
 #include "platform/Profile.h"
 #include "platform/StandardError.h"
@@ -190,8 +191,9 @@ int RunUnattendedInstall(const std::string& answersFile) {
   // overwrite and then delete the distribution's pieces.
   if (RealFileOps().SameFile(answers.m_strFolder, RunningSetup().m_szSetupDir))
     return Refuse(log, "Folder", kSetupFolderRefusal);
-  if (!CanOpenForReading("kq0.cab")) {
-    Report(log, "kq0.cab is not in the current folder: nothing installed");
+  if (const std::string header = PieceName(kProductPackage, 0);
+      !CanOpenForReading(header.c_str())) {
+    Report(log, header + " is not in the current folder: nothing installed");
     return kUnattendedFailed;
   }
   // As in the wizard: a damaged distribution is refused before anything

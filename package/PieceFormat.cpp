@@ -25,6 +25,12 @@ bool IsPieceOf(std::string_view name, std::string_view prefix) {
   return true;
 }
 
+bool IsPieceOfAny(std::string_view name, const std::vector<std::string>& prefixes) {
+  for (const std::string& prefix : prefixes)
+    if (IsPieceOf(name, prefix)) return true;
+  return false;
+}
+
 std::string PieceName(const std::string& prefix, int number) {
   return prefix + std::to_string(number) + ".cab";
 }
