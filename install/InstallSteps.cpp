@@ -79,9 +79,9 @@ const std::vector<std::string> kPackages = {kProductPackage, kHelpPackage};
 
 }  // namespace
 
-CInstallSteps::~CInstallSteps() { EndPieceSearch(); }
+InstallSteps::~InstallSteps() { EndPieceSearch(); }
 
-void CInstallSteps::SetAnswers(const InstallAnswers& answers, const std::string& folder) {
+void InstallSteps::SetAnswers(const InstallAnswers& answers, const std::string& folder) {
   m_answers = answers;
   m_strFolder = folder;
   m_record.SetFolder(folder);
@@ -89,7 +89,7 @@ void CInstallSteps::SetAnswers(const InstallAnswers& answers, const std::string&
   m_nPieceCount = 0;
 }
 
-bool CInstallSteps::LockWorkFolder() {
+bool InstallSteps::LockWorkFolder() {
   if (m_lock && m_lock->Held()) return true;
   m_lock = std::make_unique<FolderLock>(m_strFolder, kFolderLockWaitMs);
   if (m_lock->Held()) return true;
@@ -102,7 +102,7 @@ bool CInstallSteps::LockWorkFolder() {
   return false;
 }
 
-void CInstallSteps::RunInstallStep() {
+void InstallSteps::RunInstallStep() {
   const int step = m_nStep;
   if (step >= kFirstSettingsStep && step <= kLastSettingsStep) {
     m_nStep = step + 1;
@@ -167,7 +167,7 @@ void CInstallSteps::RunInstallStep() {
   if (m_record.Unsaved() && m_nStep != kPieceCopyStep) m_record.Save();
 }
 
-bool CInstallSteps::PrepareWorkFolder() {
+bool InstallSteps::PrepareWorkFolder() {
   // The distribution's folder comes from the program's path: a dialog of
   // the wizard may have left another folder current.
   StoreText(m_szSetupDir, RunningSetup().m_szSetupDir);
@@ -199,14 +199,14 @@ bool CInstallSteps::PrepareWorkFolder() {
   return true;
 }
 
-void CInstallSteps::EndWithFailure(int step, const std::string& message) {
+void InstallSteps::EndWithFailure(int step, const std::string& message) {
   m_bComplete = false;
   NoteFailure(StepText(step, message));
   m_record.SaveOrTakeAwayMadeFolders();
   StopRun(message);
 }
 
-void CInstallSteps::WriteSettings(int step) {
+void InstallSteps::WriteSettings(int step) {
   if (!m_bSettingsPathOk) return;
   m_record.Add(RecordKind::File, kSettingsFileName);
   for (const SettingWrite& write : SettingsOfStep(step, RunningSetup(), m_answers)) {
@@ -221,18 +221,18 @@ void CInstallSteps::WriteSettings(int step) {
   }
 }
 
-void CInstallSteps::StartPieceSearch() {
+void InstallSteps::StartPieceSearch() {
   m_hFind = FindFirstFileA("*.cab", &m_findData);
   m_nFindResult = m_hFind == INVALID_HANDLE_VALUE ? -1 : 0;
   SkipFolders();
 }
 
-void CInstallSteps::FindNextPiece() {
+void InstallSteps::FindNextPiece() {
   m_nFindResult = FindNextFileA(m_hFind, &m_findData) ? 0 : -1;
   SkipFolders();
 }
 
-void CInstallSteps::SkipFolders() {
+void InstallSteps::SkipFolders() {
   // Pieces that the joins read from the distribution are not copied.
   while (m_nFindResult != -1 &&
          ((m_findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
@@ -241,12 +241,12 @@ void CInstallSteps::SkipFolders() {
   if (m_nFindResult == -1) EndPieceSearch();
 }
 
-void CInstallSteps::EndPieceSearch() {
+void InstallSteps::EndPieceSearch() {
   if (m_hFind != INVALID_HANDLE_VALUE) FindClose(m_hFind);
   m_hFind = INVALID_HANDLE_VALUE;
 }
 
-void CInstallSteps::CopyNextPiece() {
+void InstallSteps::CopyNextPiece() {
   if (m_nFindResult == -1) {
     m_nStep = kSetupCopyStep;
     Note(StepText(kPieceCopyStep, std::to_string(m_nPieceCount) + " pieces copied"));
@@ -275,7 +275,7 @@ void CInstallSteps::CopyNextPiece() {
   FindNextPiece();
 }
 
-void CInstallSteps::JoinPackages() {
+void InstallSteps::JoinPackages() {
   // The joins delete the pieces where they run, so they run only once the
   // working folder is really current, never in the setup folder.
   const char* path = m_strFolder.c_str() + (m_nInstallDrive ? 2 : 0);
@@ -310,7 +310,7 @@ void CInstallSteps::JoinPackages() {
   ReturnToSetupFolder();
 }
 
-void CInstallSteps::CreateGroup() {
+void InstallSteps::CreateGroup() {
   const char* group = RunningSetup().m_szProductName;
   const ProgramGroupMade made = MakeProgramGroup(group, m_strFolder);
   m_bGroupMade = made.Made();
@@ -331,7 +331,7 @@ void CInstallSteps::CreateGroup() {
   }
 }
 
-std::string CInstallSteps::EndProblems() const {
+std::string InstallSteps::EndProblems() const {
   std::string problems;
   if (!m_failedJoins.empty()) problems = FailedJoinsMessage(m_failedJoins);
   if (!m_bGroupMade) {
@@ -341,7 +341,7 @@ std::string CInstallSteps::EndProblems() const {
   return problems;
 }
 
-void CInstallSteps::RegisterWithWindows() {
+void InstallSteps::RegisterWithWindows() {
   const UninstallRegistration registration = RegisterUninstallEntry(RunningSetup(), m_strFolder);
   for (const std::string& key : registration.createdKeys)
     m_record.Add(RecordKind::RegistryKey, key);
@@ -351,12 +351,12 @@ void CInstallSteps::RegisterWithWindows() {
                                        registration.entryKey));
 }
 
-void CInstallSteps::ReturnToSetupFolder() {
+void InstallSteps::ReturnToSetupFolder() {
   ChangeDrive(m_nSavedDrive);
   ChangeFolder(m_szSetupDir);
 }
 
-void CInstallSteps::CopyToWorkFolder(int step, const char* name) {
+void InstallSteps::CopyToWorkFolder(int step, const char* name) {
   // A file the distribution lacks is skipped without a word.
   if (!CanOpenForReading(name)) {
     Note(StepText(step, std::string(name) + " not in the distribution"));
@@ -372,6 +372,6 @@ void CInstallSteps::CopyToWorkFolder(int step, const char* name) {
       step, std::string(name) + " could not be copied to " + m_strFolder + ": " + LastErrorText()));
 }
 
-std::string CInstallSteps::WorkFolderPath(const char* name) const {
+std::string InstallSteps::WorkFolderPath(const char* name) const {
   return JoinPath(m_strFolder, name);
 }

@@ -15,12 +15,12 @@
 #include "platform/Folders.h"
 #include "platform/Win32.h"
 
-class CInstallSteps {
+class InstallSteps {
  public:
-  CInstallSteps() = default;
-  virtual ~CInstallSteps();
-  CInstallSteps(const CInstallSteps&) = delete;
-  CInstallSteps& operator=(const CInstallSteps&) = delete;
+  InstallSteps() = default;
+  virtual ~InstallSteps();
+  InstallSteps(const InstallSteps&) = delete;
+  InstallSteps& operator=(const InstallSteps&) = delete;
 
   // Performs the step that m_nStep names, having first moved m_nStep on.
   void RunInstallStep();

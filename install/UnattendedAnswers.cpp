@@ -181,8 +181,11 @@ std::string NearestAnswerKey(const std::string& key) {
   return nearest;
 }
 
-bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>& keys,
-                           UnattendedAnswers& answers, AnswerProblem& problem) {
+namespace {
+
+// False with the first refused answer in `problem`.
+bool ReadAll(const KeyReader& read, const std::vector<std::string>& keys,
+             UnattendedAnswers& answers, AnswerProblem& problem) {
   AnswerReader reader(read, problem);
   answers.m_strLog = reader.Value("Log");
 
@@ -200,9 +203,8 @@ bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>
   // Left out, the folder is the page's default; given, it is never replaced
   // by one.
   const std::string folder = reader.Value("Folder", kDefaultFolder);
-  std::string folderProblem;
-  if (!ResolveAnswerFolder(folder, answers.m_strFolder, folderProblem))
-    return reader.Refuse("Folder", folderProblem);
+  if (const std::string why = ResolveAnswerFolder(folder, answers.m_strFolder); !why.empty())
+    return reader.Refuse("Folder", why);
 
   const std::string password = PasswordAsTyped(reader.Value("Password"));
   if (!reader.WithinLimit("Password", password, kMaxPasswordLength)) return false;
@@ -210,4 +212,13 @@ bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>
 
   return ReadConnection(reader, answers.m_answers) && ReadCameraCount(reader, answers.m_answers) &&
          ReadOptimization(reader, answers.m_optimize);
+}
+
+}  // namespace
+
+AnswerProblem ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>& keys,
+                                    UnattendedAnswers& answers) {
+  AnswerProblem problem;
+  ReadAll(read, keys, answers, problem);
+  return problem;
 }

@@ -47,34 +47,28 @@ struct LogPlace {
 };
 
 // Opens the log or finds that it must wait for the working folder `folder`
-// (empty when it is not known); false with the reason when the log can
-// never be opened.
-bool PlaceLog(InstallLog& log, const std::string& answer, const std::string& folder,
-              LogPlace& place, std::string& problem) {
+// (empty when it is not known). Returns why the log can never be opened,
+// empty when it is placed.
+std::string PlaceLog(InstallLog& log, const std::string& answer, const std::string& folder,
+                     LogPlace& place) {
   place.path = answer.size() > kMaxPathLength ? answer : FullPath(answer.c_str());
-  if (place.path.size() > kMaxPathLength) {
-    problem = "the log's path has " + std::to_string(place.path.size()) +
-              " characters; a path may hold at most " + std::to_string(kMaxPathLength);
-    return false;
-  }
+  if (place.path.size() > kMaxPathLength)
+    return "the log's path has " + std::to_string(place.path.size()) +
+           " characters; a path may hold at most " + std::to_string(kMaxPathLength);
   const size_t slash = place.path.find_last_of('\\');
   const std::string logFolder = place.path.substr(0, slash == 2 ? 3 : slash);
-  if (FolderExists(logFolder.c_str())) {
-    if (log.Open(place.path)) return true;
-    problem = place.path + " cannot be written: " + LastErrorText();
-    return false;
-  }
-  if (IsInsideFolder(place.path, folder)) {
-    place.waitsForFolder = true;
-    return true;
-  }
-  problem = "the log's folder " + logFolder + " does not exist";
-  return false;
+  if (FolderExists(logFolder.c_str()))
+    return log.Open(place.path) ? std::string()
+                                : place.path + " cannot be written: " + LastErrorText();
+  if (!IsInsideFolder(place.path, folder))
+    return "the log's folder " + logFolder + " does not exist";
+  place.waitsForFolder = true;
+  return std::string();
 }
 
-class CUnattendedInstall : public CInstallSteps {
+class UnattendedInstall : public InstallSteps {
  public:
-  CUnattendedInstall(const UnattendedAnswers& answers, InstallLog& log, const LogPlace& logPlace)
+  UnattendedInstall(const UnattendedAnswers& answers, InstallLog& log, const LogPlace& logPlace)
       : m_answers(answers), m_log(log), m_logPlace(logPlace) {}
 
   int Run() {
@@ -161,23 +155,23 @@ int RunUnattendedInstall(const std::string& answersFile) {
   const std::string file =
       answersFile.empty() ? RunningSetup().m_szSetupIni : FullPath(answersFile.c_str());
   UnattendedAnswers answers;
-  AnswerProblem problem;
-  const bool accepted = ReadUnattendedAnswers(
+  const AnswerProblem problem = ReadUnattendedAnswers(
       [&file](const char* key, const char* defaultValue) {
         return ReadProfileValue(kUnattendedSection, key, defaultValue, file.c_str(),
                                 kAnswerBufferSize);
       },
-      ReadProfileKeys(kUnattendedSection, file.c_str()), answers, problem);
+      ReadProfileKeys(kUnattendedSection, file.c_str()), answers);
+  const bool accepted = problem.message.empty();
   // The lines wait until the log is opened, or go nowhere without one.
   InstallLog log("",
                  answers.m_strLog.empty() ? InstallLog::Start::Afresh : InstallLog::Start::Later);
   log.Line(kUnattendedLogStart + file);
   LogPlace logPlace;
-  std::string logProblem;
   // A refused answer is reported whether or not the log can take it.
-  const bool logPlaced =
-      answers.m_strLog.empty() ||
-      PlaceLog(log, answers.m_strLog, accepted ? answers.m_strFolder : "", logPlace, logProblem);
+  const std::string logProblem =
+      answers.m_strLog.empty()
+          ? std::string()
+          : PlaceLog(log, answers.m_strLog, accepted ? answers.m_strFolder : "", logPlace);
   // Start-up's refusal of the wizard, for whoever started the run.
   const std::string branding = BrandingProblem(RunningSetup());
   if (!branding.empty()) {
@@ -186,7 +180,7 @@ int RunUnattendedInstall(const std::string& answersFile) {
     return kUnattendedFailed;
   }
   if (!accepted) return Refuse(log, problem.key, problem.message);
-  if (!logPlaced) return Refuse(log, "Log", logProblem);
+  if (!logProblem.empty()) return Refuse(log, "Log", logProblem);
   // The working folder page refuses it too: the installation would
   // overwrite and then delete the distribution's pieces.
   if (RealFileOps().SameFile(answers.m_strFolder, RunningSetup().m_szSetupDir))
@@ -204,7 +198,7 @@ int RunUnattendedInstall(const std::string& answersFile) {
     log.Line("nothing installed");
     return kUnattendedFailed;
   }
-  CUnattendedInstall run(answers, log, logPlace);
+  UnattendedInstall run(answers, log, logPlace);
   const int code = run.Run();
   log.Line("exit code " + std::to_string(code));
   return code;

@@ -38,7 +38,7 @@ std::vector<std::string> FolderLevels(const std::string& folder) {
   return levels;
 }
 
-bool ResolveAnswerFolder(const std::string& text, std::string& folder, std::string& problem) {
+std::string ResolveAnswerFolder(const std::string& text, std::string& folder) {
   std::string path = text;
   for (char& c : path)
     if (c == '/') c = '\\';
@@ -47,29 +47,20 @@ bool ResolveAnswerFolder(const std::string& text, std::string& folder, std::stri
     case PathStart::Drive:
       break;
     case PathStart::Network:
-      problem = text + " is a network path; the working folder must be on a drive, such as c:\\kq";
-      return false;
+      return text + " is a network path; the working folder must be on a drive, such as c:\\kq";
     case PathStart::DriveRelative:
-      problem = text + " is relative to the current folder of drive " + path.substr(0, 2) +
-                "; give the whole path, such as " + JoinPath(path.substr(0, 2), path.substr(2));
-      return false;
+      return text + " is relative to the current folder of drive " + path.substr(0, 2) +
+             "; give the whole path, such as " + JoinPath(path.substr(0, 2), path.substr(2));
     case PathStart::Relative:
-      problem = (text.empty() ? "the answer is empty" : text + " has no drive") +
-                "; give the whole path, such as c:\\kq";
-      return false;
+      return (text.empty() ? "the answer is empty" : text + " has no drive") +
+             "; give the whole path, such as c:\\kq";
   }
   // As typed into the page: ".." at the root stays there, and every name
   // is one that a folder can have, trailing dots included.
   constexpr NamePolicy kAsTyped{false, false, PlainNameProblem};
   std::vector<std::string> names;
-  if (const std::string why = ReadNames(path, root.namesBegin, kAsTyped, names); !why.empty()) {
-    problem = "the folder name " + why;
-    return false;
-  }
+  if (const std::string why = ReadNames(path, root.namesBegin, kAsTyped, names); !why.empty())
+    return "the folder name " + why;
   folder = JoinNames(root.text, names);
-  if (folder.size() > kMaxFolderLength) {
-    problem = FolderTooLongMessage();
-    return false;
-  }
-  return true;
+  return folder.size() > kMaxFolderLength ? FolderTooLongMessage() : std::string();
 }

@@ -53,14 +53,13 @@ std::string UnattendedRefusal(const char* mode, const ConnectionTexts& texts) {
   std::vector<std::string> keys;
   for (const auto& answer : answers) keys.push_back(answer.first);
   UnattendedAnswers read;
-  AnswerProblem problem;
-  const bool accepted = ReadUnattendedAnswers(
+  const AnswerProblem problem = ReadUnattendedAnswers(
       [&answers](const char* key, const char* defaultValue) {
         const auto found = answers.find(key);
         return found == answers.end() ? std::string(defaultValue) : found->second;
       },
-      keys, read, problem);
-  return accepted ? "" : problem.key + ": " + problem.message;
+      keys, read);
+  return problem.message.empty() ? "" : problem.key + ": " + problem.message;
 }
 
 std::vector<std::string> PageSays(const std::vector<ConnectionField>& missing) {

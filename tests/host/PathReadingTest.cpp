@@ -69,8 +69,8 @@ TEST(PathReading, TheWorkingFolderAnswerAndTheUninstallersBoundsReadOnePathTwoWa
   RecordBounds bounds;
   bounds.folder = "C:\\KQ";
   for (const auto& c : cases) {
-    std::string folder, problem;
-    EXPECT_EQ(!c.answer.empty(), ResolveAnswerFolder(c.path, folder, problem)) << c.path;
+    std::string folder;
+    EXPECT_EQ(c.answer.empty(), !ResolveAnswerFolder(c.path, folder).empty()) << c.path;
     EXPECT_EQ(c.answer, c.answer.empty() ? "" : folder) << c.path;
     InstallRecord record;
     record.Add(RecordKind::Folder, c.path);
@@ -79,8 +79,8 @@ TEST(PathReading, TheWorkingFolderAnswerAndTheUninstallersBoundsReadOnePathTwoWa
 }
 
 TEST(PathReading, OnlyTheBoundsTakeANetworkPath) {
-  std::string folder, problem;
-  EXPECT_FALSE(ResolveAnswerFolder("\\\\srv\\share\\kq", folder, problem));
+  std::string folder;
+  const std::string problem = ResolveAnswerFolder("\\\\srv\\share\\kq", folder);
   EXPECT_NE(std::string::npos, problem.find("network path")) << problem;
 
   RecordBounds bounds;
