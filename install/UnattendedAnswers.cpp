@@ -45,6 +45,7 @@ const char* AnswerKeyOf(ConnectionField field) {
     case ConnectionField::RasPhone:
       return "RasPhone";
     case ConnectionField::Proxy:
+    case ConnectionField::None:
       break;
   }
   return "Proxy";
@@ -78,11 +79,11 @@ bool ReadConnection(AnswerReader& reader, InstallAnswers& answers) {
   // Next's mandatory fields first, the first missing one refused, then the
   // exchange's limits in its order: the dial-up texts only while their
   // fields are in use.
-  const std::vector<ConnectionField> missing = MissingConnectionFields(
+  const ConnectionField missing = FirstMissingField(
       view.dialUpChecked, view.proxyChecked,
       {answers.m_strRasUser, answers.m_strRasPassword, answers.m_strRasPhone, answers.m_strProxy});
-  if (!missing.empty())
-    return reader.Refuse(AnswerKeyOf(missing[0]), MissingFieldMessage(missing[0]));
+  if (missing != ConnectionField::None)
+    return reader.Refuse(AnswerKeyOf(missing), MissingFieldMessage(missing));
   if (view.dialUpFieldsEnabled &&
       !(reader.WithinLimit("RasPhone", answers.m_strRasPhone, kMaxDialUpText) &&
         reader.WithinLimit("RasPassword", answers.m_strRasPassword, kMaxDialUpText) &&

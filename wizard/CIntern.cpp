@@ -102,10 +102,14 @@ LRESULT CCIntern::OnWizardNext() {
                                  GetDlgItemText(IDC_RAS_PHONE), GetDlgItemText(IDC_PROXY)};
   m_bLeavingForward = true;
   m_bUseDialUp = IsChecked(m_chkDialUp);
-  const std::vector<ConnectionField> missing =
-      MissingConnectionFields(m_bUseDialUp, IsChecked(m_chkProxy), texts);
-  for (const char* message : MissingFieldMessages(missing)) AfxMessageBox(message);
-  m_bAllowLeave = missing.empty();
+  // One message for each ticked way that lacks a text.
+  m_bAllowLeave = 1;
+  for (const ConnectionField lacking : {FirstMissingField(m_bUseDialUp, false, texts),
+                                        FirstMissingField(false, IsChecked(m_chkProxy), texts)}) {
+    if (lacking == ConnectionField::None) continue;
+    AfxMessageBox(MissingFieldMessage(lacking));
+    m_bAllowLeave = 0;
+  }
   m_bUseAol = IsChecked(m_chkAol);
   m_bUseLan = IsChecked(m_chkLan);
   return 0;

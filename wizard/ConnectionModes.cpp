@@ -1,27 +1,18 @@
 #include "wizard/ConnectionModes.h"
 
-std::vector<ConnectionField> MissingConnectionFields(bool dialUpTicked, bool proxyTicked,
-                                                     const ConnectionTexts& texts) {
-  std::vector<ConnectionField> missing;
+ConnectionField FirstMissingField(bool dialUpTicked, bool proxyTicked,
+                                  const ConnectionTexts& texts) {
   if (dialUpTicked) {
-    if (texts.rasUser.empty()) missing.push_back(ConnectionField::RasUser);
-    if (texts.rasPassword.empty()) missing.push_back(ConnectionField::RasPassword);
-    if (texts.rasPhone.empty()) missing.push_back(ConnectionField::RasPhone);
+    if (texts.rasUser.empty()) return ConnectionField::RasUser;
+    if (texts.rasPassword.empty()) return ConnectionField::RasPassword;
+    if (texts.rasPhone.empty()) return ConnectionField::RasPhone;
   }
-  if (proxyTicked && texts.proxy.empty()) missing.push_back(ConnectionField::Proxy);
-  return missing;
+  if (proxyTicked && texts.proxy.empty()) return ConnectionField::Proxy;
+  return ConnectionField::None;
 }
 
 const char* MissingFieldMessage(ConnectionField field) {
   return field == ConnectionField::Proxy ? kMissingProxyAddress : kMissingDialUpFields;
-}
-
-std::vector<const char*> MissingFieldMessages(const std::vector<ConnectionField>& missing) {
-  std::vector<const char*> messages;
-  for (const ConnectionField field : missing)
-    if (messages.empty() || messages.back() != MissingFieldMessage(field))
-      messages.push_back(MissingFieldMessage(field));
-  return messages;
 }
 
 ConnectionView ViewOfMode(ConnectionMode mode) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 enum class ConnectionMode { DialUp, Proxy, Aol, Lan };
 
@@ -18,8 +17,8 @@ constexpr char kMissingDialUpFields[] =
     "Missing Mandatory fields: User Name,Password, Phone Number";
 constexpr char kMissingProxyAddress[] = "Missing Mandatory field: Proxy address";
 
-// A text that a way to the Internet needs.
-enum class ConnectionField { RasUser, RasPassword, RasPhone, Proxy };
+// A text that a way to the Internet needs; None where none is missing.
+enum class ConnectionField { None, RasUser, RasPassword, RasPhone, Proxy };
 
 // The texts of the connection page, however they were given.
 struct ConnectionTexts {
@@ -29,16 +28,15 @@ struct ConnectionTexts {
   std::string proxy;
 };
 
-// The texts that the ticked ways need and lack, in the order Next checks
-// them: Dial-up needs the user name, password and phone number, Proxy its
-// address. The page and the unattended answers both ask this one rule.
-std::vector<ConnectionField> MissingConnectionFields(bool dialUpTicked, bool proxyTicked,
-                                                     const ConnectionTexts& texts);
+// The first text that the ticked ways need and lack, in the order Next
+// checks them: Dial-up needs the user name, password and phone number,
+// Proxy its address. The page asks it for each ticked way, which gets one
+// message; the unattended answers ask it for both and refuse that key.
+ConnectionField FirstMissingField(bool dialUpTicked, bool proxyTicked,
+                                  const ConnectionTexts& texts);
 // What Next says when `field` is missing: one message for the dial-up
 // texts, one for the proxy address.
 const char* MissingFieldMessage(ConnectionField field);
-// What the page says on Next: one message for each way that lacks a text.
-std::vector<const char*> MissingFieldMessages(const std::vector<ConnectionField>& missing);
 
 struct ConnectionView {
   bool dialUpChecked;

@@ -62,51 +62,39 @@ std::string UnattendedRefusal(const char* mode, const ConnectionTexts& texts) {
   return problem.message.empty() ? "" : problem.key + ": " + problem.message;
 }
 
-std::vector<std::string> PageSays(const std::vector<ConnectionField>& missing) {
-  std::vector<std::string> messages;
-  for (const char* message : MissingFieldMessages(missing)) messages.push_back(message);
-  return messages;
-}
-
 TEST(ConnectionRequiredFields, ThePageAndTheUnattendedAnswersAskOneRule) {
   using F = ConnectionField;
   const std::string dialUp = kMissingDialUpFields, proxy = kMissingProxyAddress;
-  // The page says once per way what is missing; the answers refuse the
-  // first missing key.
+  // The page asks for each ticked way and says its message once; the
+  // answers ask for both and refuse the first missing key.
   const struct {
-    const char* mode;
+    M mode;
+    const char* word;
     ConnectionTexts texts;
-    std::vector<F> missing;
-    std::vector<std::string> pageSays;
+    F first;
     std::string unattended;
   } cases[] = {
-      {"DialUp", {"jdoe", "secret", "555", ""}, {}, {}, ""},
-      {"DialUp", {"", "secret", "555", "proxy:80"}, {F::RasUser}, {dialUp}, "RasUserId: " + dialUp},
-      {"DialUp",
-       {"jdoe", "", "", ""},
-       {F::RasPassword, F::RasPhone},
-       {dialUp},
-       "RasPassword: " + dialUp},
-      {"DialUp", {"jdoe", "secret", "", ""}, {F::RasPhone}, {dialUp}, "RasPhone: " + dialUp},
-      {"Proxy", {"", "", "", ""}, {F::Proxy}, {proxy}, "Proxy: " + proxy},
-      {"Proxy", {"", "", "", "proxy:80"}, {}, {}, ""},
-      {"AOL", {"", "", "", ""}, {}, {}, ""},
-      {"LAN", {"", "", "", ""}, {}, {}, ""},
+      {M::DialUp, "DialUp", {"jdoe", "secret", "555", ""}, F::None, ""},
+      {M::DialUp, "DialUp", {"", "secret", "555", "proxy:80"}, F::RasUser, "RasUserId: " + dialUp},
+      {M::DialUp, "DialUp", {"jdoe", "", "", ""}, F::RasPassword, "RasPassword: " + dialUp},
+      {M::DialUp, "DialUp", {"jdoe", "secret", "", ""}, F::RasPhone, "RasPhone: " + dialUp},
+      {M::Proxy, "Proxy", {"", "", "", ""}, F::Proxy, "Proxy: " + proxy},
+      {M::Proxy, "Proxy", {"", "", "", "proxy:80"}, F::None, ""},
+      {M::Aol, "AOL", {"", "", "", ""}, F::None, ""},
+      {M::Lan, "LAN", {"", "", "", ""}, F::None, ""},
   };
   for (const auto& c : cases) {
-    const ConnectionView view = ViewOfMode(c.mode == std::string("DialUp")  ? M::DialUp
-                                           : c.mode == std::string("Proxy") ? M::Proxy
-                                           : c.mode == std::string("AOL")   ? M::Aol
-                                                                            : M::Lan);
-    const std::vector<F> missing =
-        MissingConnectionFields(view.dialUpChecked, view.proxyChecked, c.texts);
-    EXPECT_EQ(c.missing, missing) << c.mode;
-    EXPECT_EQ(c.pageSays, PageSays(missing)) << c.mode;
-    EXPECT_EQ(c.unattended, UnattendedRefusal(c.mode, c.texts)) << c.mode;
+    const ConnectionView view = ViewOfMode(c.mode);
+    EXPECT_EQ(c.first, FirstMissingField(view.dialUpChecked, view.proxyChecked, c.texts)) << c.word;
+    EXPECT_EQ(c.unattended, UnattendedRefusal(c.word, c.texts)) << c.word;
   }
-  // Both boxes ticked, as the rule allows: one message for each way.
-  EXPECT_EQ((std::vector<std::string>{dialUp, proxy}),
-            PageSays(MissingConnectionFields(true, true, {})));
+  // Both boxes ticked, as the page may find them: each way lacks its own
+  // text and has its own message.
+  const ConnectionTexts none;
+  EXPECT_EQ(F::RasUser, FirstMissingField(true, true, none));
+  EXPECT_EQ(dialUp, MissingFieldMessage(FirstMissingField(true, false, none)));
+  EXPECT_EQ(proxy, MissingFieldMessage(FirstMissingField(false, true, none)));
+  EXPECT_EQ(F::None, FirstMissingField(false, false, none));
 }
 
 }  // namespace
