@@ -7,6 +7,7 @@
 #include "install/UpdateMode.h"
 #include "package/PackageCheck.h"
 #include "package/PackingMode.h"
+#include "package/PieceFormat.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
@@ -61,7 +62,7 @@ void CSetupApp::FindSetupIni() {
 void CSetupApp::RunInstallMode() {
   // The distribution is expected to be the current folder; without its
   // first piece there is nothing to install.
-  if (!CanOpenForReading("kq0.cab")) return;
+  if (!CanOpenForReading(PieceName(kProductPackage, 0).c_str())) return;
   // A name that cannot be a folder or a key is the supplier's to correct,
   // as a damaged piece is; rewriting it would hide their mistake.
   const std::string branding = BrandingProblem(*this);

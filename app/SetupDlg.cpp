@@ -49,7 +49,6 @@ void CSetupDlg::OnSetupRun() {
       RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
       // The pages' answers stay readable while the installation runs.
       CInstallDlg install;
-      install.m_nStep = 0;
       install.DoModal();
     }
     PostMessage(WM_SETUP_DONE);

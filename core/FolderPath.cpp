@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/PathReading.h"
 #include "platform/Folders.h"
 
 void CreateFolderPath(char* path) {

@@ -66,6 +66,15 @@ const char* FileNameProblem(std::string_view name) {
   return nullptr;
 }
 
+const char* PlainNameProblem(std::string_view name) {
+  if (name.empty()) return "is empty";
+  if (name.find_first_of("/\\") != std::string_view::npos) {
+    return "has a folder part; the join creates no folders";
+  }
+  if (name.find(':') != std::string_view::npos) return "names a drive or a stream (\":\")";
+  return FileNameProblem(name);
+}
+
 const char* FolderNameProblem(std::string_view name) {
   if (IsBlankName(name)) return "is blank";
   if (HasDotPart(name)) return "is \".\" or \"..\" or has \"..\" as a part of a path";

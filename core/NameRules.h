@@ -17,6 +17,12 @@ bool IsDeviceName(std::string_view name);
 // that a name cannot hold.
 const char* FileNameProblem(std::string_view name);
 
+// Why `name` cannot be one plain file or folder name in a folder, or nullptr
+// when it can: not empty, no folder part, no drive or stream, and what
+// FileNameProblem asks. The joiner asks it of every target, the unattended
+// installation of every part of its working folder.
+const char* PlainNameProblem(std::string_view name);
+
 // True when `name` holds nothing but blanks and tabs, or nothing at all.
 bool IsBlankName(std::string_view name);
 

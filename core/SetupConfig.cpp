@@ -3,9 +3,10 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/Text.h"
-
 #include "core/NameRules.h"
+#include "core/PathReading.h"
+#include "core/WorkFolderFiles.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ std::string ProgramFolder(const std::string& programPath) {
 }
 
 std::string FolderIniPath(const std::string& programPath) {
-  return ProgramFolder(programPath) + "\\kq.ini";
+  return JoinPath(ProgramFolder(programPath), kSettingsFileName);
 }
 
 void ReadBranding(SetupState& state, const KeyReader& read) {

@@ -24,12 +24,12 @@ std::string ProgramFolder(const std::string& programPath);
 // "\kq.ini" appended to the program's folder.
 std::string FolderIniPath(const std::string& programPath);
 
-// Reads one key of section "Kq": the value (at most 259 characters), or
-// `defaultValue` when the key is missing.
 // A default that no profile value can hold (values hold no control
 // characters): it tells a missing key from an empty one.
 constexpr char kNoValue[] = "\x01";
 
+// Reads one key of a section: the value (at most 259 characters), or
+// `defaultValue` when the key is missing.
 using KeyReader = std::function<std::string(const char* key, const char* defaultValue)>;
 
 constexpr char kProductNameKey[] = "OEMProductName";

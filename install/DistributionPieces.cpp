@@ -8,7 +8,5 @@ int DistributionPieces::OpenRead(const std::string& name) {
 }
 
 bool DistributionPieces::IsPiece(const std::string& name) const {
-  for (const std::string& prefix : m_prefixes)
-    if (IsPieceOf(name, prefix)) return true;
-  return false;
+  return IsPieceOfAny(name, m_prefixes);
 }

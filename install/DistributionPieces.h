@@ -1,8 +1,9 @@
 // The joins of the unattended installation read the pieces where the
 // distribution keeps them: nothing copies them into the working folder
 // only to join and delete them there. Everything but the pieces (the
-// staging file, the targets) is in the working folder, so the joiner's
-// reading, name rule and replace-into-place are the same as after a copy.
+// staging file, the targets) is in the working folder, where every other
+// operation goes, so the joiner's reading, name rule and replace-into-place
+// are the same as after a copy.
 #pragma once
 
 #include <string>
@@ -11,12 +12,15 @@
 
 #include "platform/FileOps.h"
 
-class DistributionPieces : public FileOps {
+class DistributionPieces : public ForwardingFileOps {
  public:
   // The pieces of the packages `prefixes` from `distribution`, the rest in
   // `workFolder`.
   DistributionPieces(FileOps& distribution, FileOps& workFolder, std::vector<std::string> prefixes)
-      : m_distribution(distribution), m_work(workFolder), m_prefixes(std::move(prefixes)) {}
+      : ForwardingFileOps(workFolder),
+        m_distribution(distribution),
+        m_work(workFolder),
+        m_prefixes(std::move(prefixes)) {}
 
   int OpenRead(const std::string& name) override;
   int Create(const std::string& name) override { return Ours(m_work.Create(name), false); }
@@ -31,15 +35,7 @@ class DistributionPieces : public FileOps {
   // The distribution keeps its pieces: a join deletes only in the working
   // folder.
   bool Delete(const std::string& name) override { return IsPiece(name) || m_work.Delete(name); }
-  bool Replace(const std::string& from, const std::string& to) override {
-    return m_work.Replace(from, to);
-  }
   long long Size(const std::string& name) override { return FolderOf(name).Size(name); }
-  std::vector<std::string> List(const std::string& folder) override { return m_work.List(folder); }
-  void Wait(unsigned milliseconds) override { m_work.Wait(milliseconds); }
-  bool SameFile(const std::string& a, const std::string& b) override {
-    return m_work.SameFile(a, b);
-  }
 
  private:
   bool IsPiece(const std::string& name) const;

@@ -46,8 +46,6 @@ BOOL CInstallDlg::OnInitDialog() {
   // The wizard has finished: its pages hold the answers for the whole run.
   const CProp& wizard = *RunningSetup().m_pWizard;
   SetAnswers(WizardAnswers(wizard), wizard.m_pageWorkFolder.m_strFolder);
-  m_nStep = 0;
-  m_nPieceCount = 0;
   SetTimer(kStepTimer, kStepMs);
   m_progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, kProgressMax));
   return TRUE;

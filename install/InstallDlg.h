@@ -7,7 +7,7 @@
 #include "install/InstallSteps.h"
 #include "platform/Dialog.h"
 
-class CInstallDlg : public CDialog, public CInstallSteps {
+class CInstallDlg : public CDialog, public InstallSteps {
  public:
   explicit CInstallDlg(CWnd* parent = nullptr);
 

@@ -1,10 +1,10 @@
 #include "install/InstallSteps.h"
 
-#include <algorithm>
 #include <cctype>
 #include <iterator>
 
 #include "core/FolderPath.h"
+#include "core/PathReading.h"
 #include "core/RunningSetup.h"
 #include "core/SetupConfig.h"
 #include "core/WorkFolderFiles.h"
@@ -13,6 +13,7 @@
 #include "install/UninstallEntry.h"
 #include "package/JoinPackage.h"
 #include "package/PackageCheck.h"
+#include "package/PieceFormat.h"
 #include "platform/Folders.h"
 #include "platform/Launch.h"
 #include "platform/Profile.h"
@@ -21,13 +22,28 @@
 
 namespace {
 
-// Steps 16 to 26 copy the pictures, one per step.
+// The steps by what they do. The numbers are the progress bar's ticks:
+// the piece copy step counts once per piece, 13 is passed over, and 28 and
+// 29 do nothing but keep the bar's last ticks.
+constexpr int kPrepareStep = 0;
+// One group of settings file keys per step.
 constexpr int kFirstSettingsStep = 1;
 constexpr int kLastSettingsStep = 8;
+constexpr int kPieceSearchStep = 9;
+// Runs once per piece until the search ends.
+constexpr int kPieceCopyStep = 10;
+constexpr int kSetupCopyStep = 11;
+constexpr int kUninstallerCopyStep = 12;
+constexpr int kJoinStep = 14;
+constexpr int kGroupStep = 15;
+// One picture per step.
 constexpr int kFirstPictureStep = 16;
 constexpr int kLastPictureStep = kFirstPictureStep + static_cast<int>(std::size(kPictureFiles)) - 1;
 constexpr int kRegistrationStep = 27;
+constexpr int kFirstIdleStep = 28;
+constexpr int kLastIdleStep = 29;
 constexpr int kLastStep = 30;
+
 std::string JoinOutcome(JoinResult result) {
   switch (result) {
     case JoinResult::kJoined:
@@ -58,38 +74,22 @@ std::string WhyFolderIsMissing(const std::string& folder) {
   return "it could not be found after it was made";
 }
 
-// The packages that the installation joins.
-const std::vector<std::string> kPackages = {"kq", "ch"};
-
-bool IsPackagePiece(const std::string& name) {
-  for (const std::string& package : kPackages)
-    if (IsPieceOf(name, package)) return true;
-  return false;
-}
+// The packages that the installation joins, in this order.
+const std::vector<std::string> kPackages = {kProductPackage, kHelpPackage};
 
 }  // namespace
 
-CInstallSteps::~CInstallSteps() { EndPieceSearch(); }
+InstallSteps::~InstallSteps() { EndPieceSearch(); }
 
-void CInstallSteps::SetAnswers(const InstallAnswers& answers, const std::string& folder) {
+void InstallSteps::SetAnswers(const InstallAnswers& answers, const std::string& folder) {
   m_answers = answers;
   m_strFolder = folder;
+  m_record.SetFolder(folder);
+  m_nStep = kPrepareStep;
+  m_nPieceCount = 0;
 }
 
-void CInstallSteps::Record(RecordKind kind, const std::string& value) {
-  if (m_record.Add(kind, value)) m_bRecordChanged = true;
-}
-
-void CInstallSteps::RecordMissingFolders() {
-  for (const std::string& level : FolderLevels(m_strFolder)) {
-    if (FolderExists(level.c_str())) continue;
-    Record(RecordKind::Folder, level);
-    if (std::find(m_madeFolders.begin(), m_madeFolders.end(), level) == m_madeFolders.end())
-      m_madeFolders.push_back(level);
-  }
-}
-
-bool CInstallSteps::LockWorkFolder() {
+bool InstallSteps::LockWorkFolder() {
   if (m_lock && m_lock->Held()) return true;
   m_lock = std::make_unique<FolderLock>(m_strFolder, kFolderLockWaitMs);
   if (m_lock->Held()) return true;
@@ -97,12 +97,12 @@ bool CInstallSteps::LockWorkFolder() {
                               "; it did not end within " +
                               std::to_string(kFolderLockWaitMs / 1000) +
                               " seconds. Nothing was changed. Please try again later.";
-  NoteFailure(StepText(0, message));
+  NoteFailure(StepText(kPrepareStep, message));
   StopRun(message);
   return false;
 }
 
-void CInstallSteps::RunInstallStep() {
+void InstallSteps::RunInstallStep() {
   const int step = m_nStep;
   if (step >= kFirstSettingsStep && step <= kLastSettingsStep) {
     m_nStep = step + 1;
@@ -112,40 +112,40 @@ void CInstallSteps::RunInstallStep() {
     CopyToWorkFolder(step, kPictureFiles[step - kFirstPictureStep]);
   } else {
     switch (step) {
-      case 0:
-        m_nStep = 1;
+      case kPrepareStep:
+        m_nStep = kFirstSettingsStep;
         if (!PrepareWorkFolder()) return;
         break;
-      case 9:
-        m_nStep = 10;
+      case kPieceSearchStep:
+        m_nStep = kPieceCopyStep;
         StartPieceSearch();
         CopyNextPiece();
         break;
-      case 10:
+      case kPieceCopyStep:
         CopyNextPiece();
         break;
-      case 11:
-        m_nStep = 12;
+      case kSetupCopyStep:
+        m_nStep = kUninstallerCopyStep;
         CopyToWorkFolder(step, kSetupProgram);
         break;
-      case 12:
-        m_nStep = 14;
+      case kUninstallerCopyStep:
+        m_nStep = kJoinStep;
         CopyToWorkFolder(step, kUninstaller);
         break;
-      case 14:
-        m_nStep = 15;
+      case kJoinStep:
+        m_nStep = kGroupStep;
         JoinPackages();
         break;
-      case 15:
-        m_nStep = 16;
+      case kGroupStep:
+        m_nStep = kFirstPictureStep;
         CreateGroup();
         break;
       case kRegistrationStep:
         m_nStep = step + 1;
         RegisterWithWindows();
         break;
-      case 28:
-      case 29:
+      case kFirstIdleStep:
+      case kLastIdleStep:
         m_nStep = step + 1;
         break;
       case kLastStep:
@@ -164,15 +164,15 @@ void CInstallSteps::RunInstallStep() {
   }
   // The pieces are recorded together once the search has ended, not one
   // save per piece.
-  if (m_bRecordChanged && m_nStep != 10) SaveRecord();
+  if (m_record.Unsaved() && m_nStep != kPieceCopyStep) m_record.Save();
 }
 
-bool CInstallSteps::PrepareWorkFolder() {
+bool InstallSteps::PrepareWorkFolder() {
   // The distribution's folder comes from the program's path: a dialog of
   // the wizard may have left another folder current.
   StoreText(m_szSetupDir, RunningSetup().m_szSetupDir);
   if (RealFileOps().SameFile(m_strFolder, m_szSetupDir)) {
-    NoteFailure(StepText(0, kSetupFolderRefusal));
+    NoteFailure(StepText(kPrepareStep, kSetupFolderRefusal));
     StopRun(kSetupFolderRefusal);
     return false;
   }
@@ -182,44 +182,33 @@ bool CInstallSteps::PrepareWorkFolder() {
   const std::string ini = WorkFolderPath(kSettingsFileName);
   m_bSettingsPathOk = ini.size() < static_cast<size_t>(kTextSize);
   StoreText(RunningSetup().m_szProductIni, m_bSettingsPathOk ? ini : std::string());
-  m_nInstallDrive =
-      HasDriveLetter(ini.c_str()) ? std::toupper(static_cast<unsigned char>(ini[0])) - 64 : 0;
+  m_nInstallDrive = HasDriveLetter(ini) ? std::toupper(static_cast<unsigned char>(ini[0])) - 64 : 0;
   m_nSavedDrive = GetCurrentDrive();
 
-  // An earlier installation into the same folder keeps what it recorded.
-  InstallRecord earlier;
-  if (InstallRecord::Load(WorkFolderPath(kInstallRecordName), earlier) == RecordState::Read)
-    m_record.Merge(earlier);
-  RecordMissingFolders();
+  m_record.KeepEarlierRecord();
+  m_record.AddMissingFolders();
   std::string folders = ini;
   CreateFolderPath(&folders[0]);
   ReturnToSetupFolder();
   if (!FolderExists(m_strFolder.c_str())) {
-    EndWithFailure(0, "The working folder " + m_strFolder +
-                          " could not be made: " + WhyFolderIsMissing(m_strFolder) + ".");
+    EndWithFailure(kPrepareStep, "The working folder " + m_strFolder + " could not be made: " +
+                                     WhyFolderIsMissing(m_strFolder) + ".");
     return false;
   }
-  Note(StepText(0, "working folder " + m_strFolder));
+  Note(StepText(kPrepareStep, "working folder " + m_strFolder));
   return true;
 }
 
-void CInstallSteps::EndWithFailure(int step, const std::string& message) {
+void InstallSteps::EndWithFailure(int step, const std::string& message) {
   m_bComplete = false;
   NoteFailure(StepText(step, message));
-  SaveRecord();
-  if (m_bRecordChanged) TakeAwayMadeFolders();
+  m_record.SaveOrTakeAwayMadeFolders();
   StopRun(message);
 }
 
-void CInstallSteps::TakeAwayMadeFolders() {
-  // Inner folders first; a folder that holds something stays.
-  for (auto level = m_madeFolders.rbegin(); level != m_madeFolders.rend(); ++level)
-    RemoveFolder(level->c_str());
-}
-
-void CInstallSteps::WriteSettings(int step) {
+void InstallSteps::WriteSettings(int step) {
   if (!m_bSettingsPathOk) return;
-  Record(RecordKind::File, kSettingsFileName);
+  m_record.Add(RecordKind::File, kSettingsFileName);
   for (const SettingWrite& write : SettingsOfStep(step, RunningSetup(), m_answers)) {
     if (!WriteProfileValue(write.section, write.key, write.value.c_str(),
                            RunningSetup().m_szProductIni)) {
@@ -227,64 +216,66 @@ void CInstallSteps::WriteSettings(int step) {
                                m_strFolder + ": " + LastErrorText());
       return;
     }
-    Note(StepText(step, std::string("kq.ini ") + write.section + "/" + write.key + " written"));
+    Note(StepText(
+        step, std::string(kSettingsFileName) + " " + write.section + "/" + write.key + " written"));
   }
 }
 
-void CInstallSteps::StartPieceSearch() {
+void InstallSteps::StartPieceSearch() {
   m_hFind = FindFirstFileA("*.cab", &m_findData);
   m_nFindResult = m_hFind == INVALID_HANDLE_VALUE ? -1 : 0;
   SkipFolders();
 }
 
-void CInstallSteps::FindNextPiece() {
+void InstallSteps::FindNextPiece() {
   m_nFindResult = FindNextFileA(m_hFind, &m_findData) ? 0 : -1;
   SkipFolders();
 }
 
-void CInstallSteps::SkipFolders() {
+void InstallSteps::SkipFolders() {
   // Pieces that the joins read from the distribution are not copied.
-  while (m_nFindResult != -1 && ((m_findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-                                 (m_bJoinFromDistribution && IsPackagePiece(m_findData.cFileName))))
+  while (m_nFindResult != -1 &&
+         ((m_findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+          (m_bJoinFromDistribution && IsPieceOfAny(m_findData.cFileName, kPackages))))
     m_nFindResult = FindNextFileA(m_hFind, &m_findData) ? 0 : -1;
   if (m_nFindResult == -1) EndPieceSearch();
 }
 
-void CInstallSteps::EndPieceSearch() {
+void InstallSteps::EndPieceSearch() {
   if (m_hFind != INVALID_HANDLE_VALUE) FindClose(m_hFind);
   m_hFind = INVALID_HANDLE_VALUE;
 }
 
-void CInstallSteps::CopyNextPiece() {
+void InstallSteps::CopyNextPiece() {
   if (m_nFindResult == -1) {
-    m_nStep = 11;
-    Note(StepText(10, std::to_string(m_nPieceCount) + " pieces copied"));
+    m_nStep = kSetupCopyStep;
+    Note(StepText(kPieceCopyStep, std::to_string(m_nPieceCount) + " pieces copied"));
     return;
   }
   ++m_nPieceCount;
   const std::string piece = m_findData.cFileName;
   const std::string target = WorkFolderPath(piece.c_str());
   // The copy may have made the file before it failed.
-  Record(RecordKind::File, piece);
+  m_record.Add(RecordKind::File, piece);
   while (!CopyBinaryFile(piece.c_str(), target.c_str())) {
     // The question keeps its words; the log says which side failed.
     const std::string why = CanOpenForReading(piece.c_str())
                                 ? "could not be written to " + m_strFolder + ": " + LastErrorText()
                                 : "could not be read";
     if (!RetryPieceCopy("Reading file error (file:" + piece + ")")) {
-      NoteFailure(StepText(10, piece + " " + why + ": installation given up"));
+      NoteFailure(StepText(kPieceCopyStep, piece + " " + why + ": installation given up"));
       m_bComplete = false;
       EndPieceSearch();
-      SaveRecord();
+      m_record.Save();
       CancelRun();
       return;
     }
   }
-  Note(StepText(10, "copied " + piece));
+  Note(StepText(kPieceCopyStep, "copied " + piece));
   FindNextPiece();
 }
 
-void CInstallSteps::JoinPackages() {
+void InstallSteps::JoinPackages() {
   // The joins delete the pieces where they run, so they run only once the
   // working folder is really current, never in the setup folder.
   const char* path = m_strFolder.c_str() + (m_nInstallDrive ? 2 : 0);
@@ -296,7 +287,7 @@ void CInstallSteps::JoinPackages() {
     RecordingFileOps files(m_bJoinFromDistribution ? fromDistribution : RealFileOps());
     for (const std::string& package : kPackages) {
       const JoinResult result = JoinPackage(package.c_str(), RunningSetup(), files);
-      const std::string outcome = StepText(14, "package " + package + JoinOutcome(result));
+      const std::string outcome = StepText(kJoinStep, "package " + package + JoinOutcome(result));
       if (result == JoinResult::kFailed) {
         m_failedJoins.push_back(package);
         NoteFailure(outcome);
@@ -304,40 +295,43 @@ void CInstallSteps::JoinPackages() {
         Note(outcome);
       }
     }
-    for (const std::string& written : files.Written()) Record(RecordKind::File, written);
+    for (const std::string& written : files.Written()) m_record.Add(RecordKind::File, written);
     if (CanOpenForReading("spchapi.exe")) {
       for (const char* installer : {"spchapi.exe /Q", "msttsm22l.exe /Q"}) {
         const bool started = StartProgram(installer);
-        Note(StepText(14, std::string(started ? "started " : "could not start ") + installer));
+        Note(StepText(kJoinStep,
+                      std::string(started ? "started " : "could not start ") + installer));
       }
     }
   } else {
-    m_failedJoins = {"kq", "ch"};
-    Note(StepText(14, "working folder could not be entered: nothing joined"));
+    m_failedJoins = kPackages;
+    Note(StepText(kJoinStep, "working folder could not be entered: nothing joined"));
   }
   ReturnToSetupFolder();
 }
 
-void CInstallSteps::CreateGroup() {
+void InstallSteps::CreateGroup() {
   const char* group = RunningSetup().m_szProductName;
   const ProgramGroupMade made = MakeProgramGroup(group, m_strFolder);
   m_bGroupMade = made.Made();
   if (made.byProgramManager) {
-    Record(RecordKind::Group, group);
-    Note(StepText(15, std::string("program group ") + group +
-                          (made.folderMissing ? ": Program Manager accepted it, but no folder of "
-                                                "it appeared in the Start menu"
-                                              : "")));
+    m_record.Add(RecordKind::Group, group);
+    Note(StepText(kGroupStep,
+                  std::string("program group ") + group +
+                      (made.folderMissing ? ": Program Manager accepted it, but no folder of "
+                                            "it appeared in the Start menu"
+                                          : "")));
   } else if (!made.shortcutFolder.empty()) {
-    Record(RecordKind::Folder, made.shortcutFolder);
-    for (const std::string& shortcut : made.shortcuts) Record(RecordKind::Shortcut, shortcut);
-    Note(StepText(15, "no Program Manager: program group as shortcuts in " + made.shortcutFolder));
+    m_record.Add(RecordKind::Folder, made.shortcutFolder);
+    for (const std::string& shortcut : made.shortcuts) m_record.Add(RecordKind::Shortcut, shortcut);
+    Note(StepText(kGroupStep,
+                  "no Program Manager: program group as shortcuts in " + made.shortcutFolder));
   } else {
-    Note(StepText(15, "no program group could be made"));
+    Note(StepText(kGroupStep, "no program group could be made"));
   }
 }
 
-std::string CInstallSteps::EndProblems() const {
+std::string InstallSteps::EndProblems() const {
   std::string problems;
   if (!m_failedJoins.empty()) problems = FailedJoinsMessage(m_failedJoins);
   if (!m_bGroupMade) {
@@ -347,27 +341,28 @@ std::string CInstallSteps::EndProblems() const {
   return problems;
 }
 
-void CInstallSteps::RegisterWithWindows() {
+void InstallSteps::RegisterWithWindows() {
   const UninstallRegistration registration = RegisterUninstallEntry(RunningSetup(), m_strFolder);
-  for (const std::string& key : registration.createdKeys) Record(RecordKind::RegistryKey, key);
-  if (registration.registered) Record(RecordKind::UninstallEntry, registration.entryKey);
+  for (const std::string& key : registration.createdKeys)
+    m_record.Add(RecordKind::RegistryKey, key);
+  if (registration.registered) m_record.Add(RecordKind::UninstallEntry, registration.entryKey);
   Note(StepText(kRegistrationStep, (registration.registered ? "registered as installed program: "
                                                             : "could not register: ") +
                                        registration.entryKey));
 }
 
-void CInstallSteps::ReturnToSetupFolder() {
+void InstallSteps::ReturnToSetupFolder() {
   ChangeDrive(m_nSavedDrive);
   ChangeFolder(m_szSetupDir);
 }
 
-void CInstallSteps::CopyToWorkFolder(int step, const char* name) {
+void InstallSteps::CopyToWorkFolder(int step, const char* name) {
   // A file the distribution lacks is skipped without a word.
   if (!CanOpenForReading(name)) {
     Note(StepText(step, std::string(name) + " not in the distribution"));
     return;
   }
-  Record(RecordKind::File, name);
+  m_record.Add(RecordKind::File, name);
   if (CopyBinaryFile(name, WorkFolderPath(name).c_str())) {
     Note(StepText(step, std::string("copied ") + name));
     return;
@@ -377,15 +372,6 @@ void CInstallSteps::CopyToWorkFolder(int step, const char* name) {
       step, std::string(name) + " could not be copied to " + m_strFolder + ": " + LastErrorText()));
 }
 
-std::string CInstallSteps::WorkFolderPath(const char* name) const {
-  return m_strFolder + "\\" + name;
-}
-
-void CInstallSteps::SaveRecord() {
-  if (!FolderExists(m_strFolder.c_str())) return;
-  // What another run wrote in the meantime stays listed.
-  const std::string path = WorkFolderPath(kInstallRecordName);
-  InstallRecord onDisk;
-  if (InstallRecord::Load(path, onDisk) == RecordState::Read) m_record.Merge(onDisk);
-  m_bRecordChanged = !m_record.Save(path);
+std::string InstallSteps::WorkFolderPath(const char* name) const {
+  return JoinPath(m_strFolder, name);
 }

@@ -8,18 +8,19 @@
 #include <vector>
 
 #include "core/SetupState.h"
-#include "install/InstallRecord.h"
 #include "install/ProgramGroup.h"
+#include "install/RecordKeeper.h"
 #include "install/SettingsFile.h"
 #include "platform/FolderLock.h"
+#include "platform/Folders.h"
 #include "platform/Win32.h"
 
-class CInstallSteps {
+class InstallSteps {
  public:
-  CInstallSteps() = default;
-  virtual ~CInstallSteps();
-  CInstallSteps(const CInstallSteps&) = delete;
-  CInstallSteps& operator=(const CInstallSteps&) = delete;
+  InstallSteps() = default;
+  virtual ~InstallSteps();
+  InstallSteps(const InstallSteps&) = delete;
+  InstallSteps& operator=(const InstallSteps&) = delete;
 
   // Performs the step that m_nStep names, having first moved m_nStep on.
   void RunInstallStep();
@@ -34,13 +35,12 @@ class CInstallSteps {
   char m_szSetupDir[kTextSize] = {};
 
  protected:
-  // The answers the steps write and the working folder; set before step 0.
+  // What the run put on the machine; saved after each step.
+  RecordKeeper m_record{RealFileOps(), FolderExists, RemoveFolder};
+
+  // The answers the steps write and the working folder; the run starts
+  // again at step 0 with no piece copied.
   void SetAnswers(const InstallAnswers& answers, const std::string& folder);
-  // Adds a line to the installation record, which is saved after the step.
-  void Record(RecordKind kind, const std::string& value);
-  // Records the folders of the working folder path that do not exist yet,
-  // so that the uninstaller takes away those the installation makes.
-  void RecordMissingFolders();
   // True when every file the steps copied or joined and the program group
   // are in place so far.
   bool Complete() const { return m_bComplete && m_failedJoins.empty() && m_bGroupMade; }
@@ -80,7 +80,6 @@ class CInstallSteps {
   // record saved, or where it cannot be, the folders this run made taken
   // away again.
   void EndWithFailure(int step, const std::string& message);
-  void TakeAwayMadeFolders();
   void WriteSettings(int step);
   void StartPieceSearch();
   void FindNextPiece();
@@ -95,7 +94,6 @@ class CInstallSteps {
   void ReturnToSetupFolder();
   void CopyToWorkFolder(int step, const char* name);
   std::string WorkFolderPath(const char* name) const;
-  void SaveRecord();
 
   InstallAnswers m_answers;
   std::string m_strFolder;
@@ -108,11 +106,6 @@ class CInstallSteps {
   // False once step 15 could not make the group; a run that ends before it
   // has not tried.
   bool m_bGroupMade = true;
-  InstallRecord m_record;
-  bool m_bRecordChanged = false;
-  // The folders of the working folder path that did not exist before this
-  // run, outer ones first.
-  std::vector<std::string> m_madeFolders;
   std::unique_ptr<FolderLock> m_lock;
   bool m_bJoinFromDistribution = false;
 };

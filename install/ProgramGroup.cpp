@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "core/NameRules.h"
+#include "core/PathReading.h"
+#include "core/WorkFolderFiles.h"
 #include "platform/FileOps.h"
 #include "platform/Folders.h"
 #include "platform/ProgramManager.h"
@@ -21,10 +23,10 @@ bool RemoveGroupFolder(const std::string& groupFolder) {
 
 // The group's folders that exist, in the user's Programs folder and in that
 // of all users.
-std::vector<std::string> GroupFolders(const std::string& group) {
+std::vector<std::string> ExistingGroupFolders(const std::string& group) {
   std::vector<std::string> folders;
   for (const std::string& programs : StartMenuProgramsFolders()) {
-    const std::string groupFolder = programs + "\\" + group;
+    const std::string groupFolder = JoinPath(programs, group);
     if (FolderExists(groupFolder.c_str())) folders.push_back(groupFolder);
   }
   return folders;
@@ -36,12 +38,12 @@ ProgramGroupMade CreateShortcutProgramGroup(const std::string& group, const std:
   ProgramGroupMade made;
   const std::string programs = StartMenuProgramsFolder();
   if (FolderNameProblem(group) || programs.empty()) return made;
-  const std::string groupFolder = programs + "\\" + group;
+  const std::string groupFolder = JoinPath(programs, group);
   RemoveGroupFolder(groupFolder);
   if (!MakeFolder(groupFolder.c_str())) return made;
   std::vector<std::string> shortcuts;
   for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {
-    shortcuts.push_back(groupFolder + "\\" + ShortcutFileName(item.title));
+    shortcuts.push_back(JoinPath(groupFolder, ShortcutFileName(item.title)));
     if (!CreateShellLink(shortcuts.back(), item.target, folder)) {
       RemoveGroupFolder(groupFolder);
       return made;
@@ -61,18 +63,19 @@ ProgramGroupMade CreateProgramGroup(const std::string& group, const std::string&
   if (!ProgramManagerMadeGroup(accepted)) return CreateShortcutProgramGroup(group, folder);
   ProgramGroupMade made;
   made.byProgramManager = true;
-  made.folderMissing = GroupFolders(group).empty();
+  made.folderMissing = ExistingGroupFolders(group).empty();
   return made;
 }
 
 std::string GroupNotMadeMessage(const std::string& group, const std::string& folder) {
   return "The program group \"" + group +
-         "\" could not be made in the Start menu. Start the product with " + folder + "\\kq.exe.";
+         "\" could not be made in the Start menu. Start the product with " +
+         JoinPath(folder, kProductProgram) + ".";
 }
 
 Removal RemoveProgramGroup(const std::string& group, const std::string& folder) {
   if (FolderNameProblem(group)) return Removal::Failed;
-  const std::vector<std::string> folders = GroupFolders(group);
+  const std::vector<std::string> folders = ExistingGroupFolders(group);
   for (const std::string& groupFolder : folders) {
     const std::unique_ptr<FileOps> files = FolderFileOps(groupFolder);
     for (const ProgramGroupItem& item : ProgramGroupItems(group, folder)) {

@@ -1,10 +1,13 @@
 #include "install/ProgramGroup.h"
 
+#include "core/PathReading.h"
+#include "core/WorkFolderFiles.h"
+
 std::vector<ProgramGroupItem> ProgramGroupItems(const std::string& group,
                                                 const std::string& folder) {
   return {
-      {folder + "\\kq.exe", group},
-      {folder + "\\Uninst.exe", " Uninstall " + group},
+      {JoinPath(folder, kProductProgram), group},
+      {JoinPath(folder, kUninstallerCommand), " Uninstall " + group},
   };
 }
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 int RecordingFileOps::Create(const std::string& name) {
-  const int file = m_files.Create(name);
+  const int file = Inner().Create(name);
   if (file != kNoFile) Note(name);
   return file;
 }
 
 bool RecordingFileOps::Replace(const std::string& from, const std::string& to) {
-  const bool replaced = m_files.Replace(from, to);
+  const bool replaced = Inner().Replace(from, to);
   if (!replaced) return replaced;
   // The staging file is gone once it is in place under its own name.
   m_written.erase(std::remove(m_written.begin(), m_written.end(), from), m_written.end());

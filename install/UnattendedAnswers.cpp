@@ -36,6 +36,21 @@ class AnswerReader {
   AnswerProblem& m_problem;
 };
 
+const char* AnswerKeyOf(ConnectionField field) {
+  switch (field) {
+    case ConnectionField::RasUser:
+      return "RasUserId";
+    case ConnectionField::RasPassword:
+      return "RasPassword";
+    case ConnectionField::RasPhone:
+      return "RasPhone";
+    case ConnectionField::Proxy:
+    case ConnectionField::None:
+      break;
+  }
+  return "Proxy";
+}
+
 bool ReadConnection(AnswerReader& reader, InstallAnswers& answers) {
   static const struct {
     const char* word;
@@ -61,17 +76,14 @@ bool ReadConnection(AnswerReader& reader, InstallAnswers& answers) {
   answers.m_strRasUser = reader.Value("RasUserId");
   answers.m_strRasPassword = reader.Value("RasPassword");
 
-  // Next's mandatory fields first, then the exchange's limits in its order:
-  // the dial-up texts only while their fields are in use.
-  if (view.dialUpChecked) {
-    for (const auto& [key, text] :
-         {std::pair<const char*, const std::string*>{"RasUserId", &answers.m_strRasUser},
-          {"RasPassword", &answers.m_strRasPassword},
-          {"RasPhone", &answers.m_strRasPhone}})
-      if (text->empty()) return reader.Refuse(key, kMissingDialUpFields);
-  }
-  if (view.proxyChecked && answers.m_strProxy.empty())
-    return reader.Refuse("Proxy", kMissingProxyAddress);
+  // Next's mandatory fields first, the first missing one refused, then the
+  // exchange's limits in its order: the dial-up texts only while their
+  // fields are in use.
+  const ConnectionField missing = FirstMissingField(
+      view.dialUpChecked, view.proxyChecked,
+      {answers.m_strRasUser, answers.m_strRasPassword, answers.m_strRasPhone, answers.m_strProxy});
+  if (missing != ConnectionField::None)
+    return reader.Refuse(AnswerKeyOf(missing), MissingFieldMessage(missing));
   if (view.dialUpFieldsEnabled &&
       !(reader.WithinLimit("RasPhone", answers.m_strRasPhone, kMaxDialUpText) &&
         reader.WithinLimit("RasPassword", answers.m_strRasPassword, kMaxDialUpText) &&
@@ -170,8 +182,11 @@ std::string NearestAnswerKey(const std::string& key) {
   return nearest;
 }
 
-bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>& keys,
-                           UnattendedAnswers& answers, AnswerProblem& problem) {
+namespace {
+
+// False with the first refused answer in `problem`.
+bool ReadAll(const KeyReader& read, const std::vector<std::string>& keys,
+             UnattendedAnswers& answers, AnswerProblem& problem) {
   AnswerReader reader(read, problem);
   answers.m_strLog = reader.Value("Log");
 
@@ -189,9 +204,8 @@ bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>
   // Left out, the folder is the page's default; given, it is never replaced
   // by one.
   const std::string folder = reader.Value("Folder", kDefaultFolder);
-  std::string folderProblem;
-  if (!ResolveAnswerFolder(folder, answers.m_strFolder, folderProblem))
-    return reader.Refuse("Folder", folderProblem);
+  if (const std::string why = ResolveAnswerFolder(folder, answers.m_strFolder); !why.empty())
+    return reader.Refuse("Folder", why);
 
   const std::string password = PasswordAsTyped(reader.Value("Password"));
   if (!reader.WithinLimit("Password", password, kMaxPasswordLength)) return false;
@@ -199,4 +213,13 @@ bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>
 
   return ReadConnection(reader, answers.m_answers) && ReadCameraCount(reader, answers.m_answers) &&
          ReadOptimization(reader, answers.m_optimize);
+}
+
+}  // namespace
+
+AnswerProblem ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>& keys,
+                                    UnattendedAnswers& answers) {
+  AnswerProblem problem;
+  ReadAll(read, keys, answers, problem);
+  return problem;
 }

@@ -22,7 +22,8 @@ struct UnattendedAnswers {
   std::string m_strLog;
 };
 
-// A refused answer: its key and what the page would have said.
+// A refused answer: its key and what the page would have said; an empty
+// message when every answer is accepted.
 struct AnswerProblem {
   std::string key;
   std::string message;
@@ -32,10 +33,9 @@ struct AnswerProblem {
 // `keys`. The log path is read first, so that it is known even when a later
 // answer is refused. A key that no answer has is refused before any answer
 // is looked at: a mistyped key would otherwise leave its answer at the
-// default without a word. False with the first refused or missing answer
-// in `problem`.
-bool ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>& keys,
-                           UnattendedAnswers& answers, AnswerProblem& problem);
+// default without a word. Returns the first refused or missing answer.
+AnswerProblem ReadUnattendedAnswers(const KeyReader& read, const std::vector<std::string>& keys,
+                                    UnattendedAnswers& answers);
 
 // The known key nearest to `key` as typed (a letter left out, added,
 // changed or two swapped, in any case), or empty when none is near.

@@ -1,18 +1,19 @@
 #include "install/UnattendedInstall.h"
 
 #include "core/FolderPath.h"
+#include "core/PathReading.h"
 #include "core/RunningSetup.h"
 #include "core/SetupConfig.h"
 #include "install/InstallLog.h"
 #include "install/InstallSteps.h"
 #include "install/UnattendedAnswers.h"
 #include "package/PackageCheck.h"
+#include "package/PieceFormat.h"
 #include "platform/Folders.h"
 #include "platform/Profile.h"
 #include "platform/StandardError.h"
 #include "platform/SystemError.h"
 #include "platform/SystemVersion.h"
-#include "platform/Text.h"
 #include "platform/WinApp.h"
 #include "wizard/DialUpTuning.h"
 #include "wizard/FolderRules.h"
@@ -38,11 +39,6 @@ int Refuse(InstallLog& log, const std::string& key, const std::string& message) 
   return kUnattendedRefused;
 }
 
-bool IsInside(const std::string& path, const std::string& folder) {
-  return path.size() > folder.size() + 1 && path[folder.size()] == '\\' &&
-         SameTextIgnoringCase(path.substr(0, folder.size()), folder);
-}
-
 // Where the log goes: a whole path, opened at once or, inside a part of
 // the working folder that the run is about to make, once step 0 made it.
 struct LogPlace {
@@ -51,34 +47,28 @@ struct LogPlace {
 };
 
 // Opens the log or finds that it must wait for the working folder `folder`
-// (empty when it is not known); false with the reason when the log can
-// never be opened.
-bool PlaceLog(InstallLog& log, const std::string& answer, const std::string& folder,
-              LogPlace& place, std::string& problem) {
+// (empty when it is not known). Returns why the log can never be opened,
+// empty when it is placed.
+std::string PlaceLog(InstallLog& log, const std::string& answer, const std::string& folder,
+                     LogPlace& place) {
   place.path = answer.size() > kMaxPathLength ? answer : FullPath(answer.c_str());
-  if (place.path.size() > kMaxPathLength) {
-    problem = "the log's path has " + std::to_string(place.path.size()) +
-              " characters; a path may hold at most " + std::to_string(kMaxPathLength);
-    return false;
-  }
+  if (place.path.size() > kMaxPathLength)
+    return "the log's path has " + std::to_string(place.path.size()) +
+           " characters; a path may hold at most " + std::to_string(kMaxPathLength);
   const size_t slash = place.path.find_last_of('\\');
   const std::string logFolder = place.path.substr(0, slash == 2 ? 3 : slash);
-  if (FolderExists(logFolder.c_str())) {
-    if (log.Open(place.path)) return true;
-    problem = place.path + " cannot be written: " + LastErrorText();
-    return false;
-  }
-  if (!folder.empty() && IsInside(place.path, folder)) {
-    place.waitsForFolder = true;
-    return true;
-  }
-  problem = "the log's folder " + logFolder + " does not exist";
-  return false;
+  if (FolderExists(logFolder.c_str()))
+    return log.Open(place.path) ? std::string()
+                                : place.path + " cannot be written: " + LastErrorText();
+  if (!IsInsideFolder(place.path, folder))
+    return "the log's folder " + logFolder + " does not exist";
+  place.waitsForFolder = true;
+  return std::string();
 }
 
-class CUnattendedInstall : public CInstallSteps {
+class UnattendedInstall : public InstallSteps {
  public:
-  CUnattendedInstall(const UnattendedAnswers& answers, InstallLog& log, const LogPlace& logPlace)
+  UnattendedInstall(const UnattendedAnswers& answers, InstallLog& log, const LogPlace& logPlace)
       : m_answers(answers), m_log(log), m_logPlace(logPlace) {}
 
   int Run() {
@@ -86,12 +76,10 @@ class CUnattendedInstall : public CInstallSteps {
     JoinFromDistribution();
     // Before the tuning, which writes into the working folder too.
     if (!LockWorkFolder()) return kUnattendedFailed;
-    if (!m_logPlace.path.empty()) Record(RecordKind::Log, m_logPlace.path);
+    if (!m_logPlace.path.empty()) m_record.Add(RecordKind::Log, m_logPlace.path);
     // The tuning may make the working folder before step 0 looks.
-    RecordMissingFolders();
+    m_record.AddMissingFolders();
     Optimize();
-    m_nStep = 0;
-    m_nPieceCount = 0;
     while (!m_bEnded) {
       RunInstallStep();
       if (m_nStep > 0 && m_logPlace.waitsForFolder && !m_bEnded) OpenLogInWorkFolder();
@@ -123,7 +111,7 @@ class CUnattendedInstall : public CInstallSteps {
     const std::string logFolder = m_logPlace.path.substr(0, m_logPlace.path.find_last_of('\\'));
     for (const std::string& level : FolderLevels(logFolder)) {
       if (level.size() <= folder.size() || FolderExists(level.c_str())) continue;
-      Record(RecordKind::Folder, level);
+      m_record.Add(RecordKind::Folder, level);
       MakeFolder(level.c_str());
     }
     if (m_log.Open(m_logPlace.path)) return;
@@ -167,23 +155,23 @@ int RunUnattendedInstall(const std::string& answersFile) {
   const std::string file =
       answersFile.empty() ? RunningSetup().m_szSetupIni : FullPath(answersFile.c_str());
   UnattendedAnswers answers;
-  AnswerProblem problem;
-  const bool accepted = ReadUnattendedAnswers(
+  const AnswerProblem problem = ReadUnattendedAnswers(
       [&file](const char* key, const char* defaultValue) {
         return ReadProfileValue(kUnattendedSection, key, defaultValue, file.c_str(),
                                 kAnswerBufferSize);
       },
-      ReadProfileKeys(kUnattendedSection, file.c_str()), answers, problem);
+      ReadProfileKeys(kUnattendedSection, file.c_str()), answers);
+  const bool accepted = problem.message.empty();
   // The lines wait until the log is opened, or go nowhere without one.
   InstallLog log("",
                  answers.m_strLog.empty() ? InstallLog::Start::Afresh : InstallLog::Start::Later);
   log.Line(kUnattendedLogStart + file);
   LogPlace logPlace;
-  std::string logProblem;
   // A refused answer is reported whether or not the log can take it.
-  const bool logPlaced =
-      answers.m_strLog.empty() ||
-      PlaceLog(log, answers.m_strLog, accepted ? answers.m_strFolder : "", logPlace, logProblem);
+  const std::string logProblem =
+      answers.m_strLog.empty()
+          ? std::string()
+          : PlaceLog(log, answers.m_strLog, accepted ? answers.m_strFolder : "", logPlace);
   // Start-up's refusal of the wizard, for whoever started the run.
   const std::string branding = BrandingProblem(RunningSetup());
   if (!branding.empty()) {
@@ -192,13 +180,14 @@ int RunUnattendedInstall(const std::string& answersFile) {
     return kUnattendedFailed;
   }
   if (!accepted) return Refuse(log, problem.key, problem.message);
-  if (!logPlaced) return Refuse(log, "Log", logProblem);
+  if (!logProblem.empty()) return Refuse(log, "Log", logProblem);
   // The working folder page refuses it too: the installation would
   // overwrite and then delete the distribution's pieces.
   if (RealFileOps().SameFile(answers.m_strFolder, RunningSetup().m_szSetupDir))
     return Refuse(log, "Folder", kSetupFolderRefusal);
-  if (!CanOpenForReading("kq0.cab")) {
-    Report(log, "kq0.cab is not in the current folder: nothing installed");
+  if (const std::string header = PieceName(kProductPackage, 0);
+      !CanOpenForReading(header.c_str())) {
+    Report(log, header + " is not in the current folder: nothing installed");
     return kUnattendedFailed;
   }
   // As in the wizard: a damaged distribution is refused before anything
@@ -209,7 +198,7 @@ int RunUnattendedInstall(const std::string& answersFile) {
     log.Line("nothing installed");
     return kUnattendedFailed;
   }
-  CUnattendedInstall run(answers, log, logPlace);
+  UnattendedInstall run(answers, log, logPlace);
   const int code = run.Run();
   log.Line("exit code " + std::to_string(code));
   return code;

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "core/PathReading.h"
 #include "core/SetupConfig.h"
+#include "core/WorkFolderFiles.h"
 #include "install/EntryName.h"
 #include "platform/FileOps.h"
 #include "platform/Folders.h"
@@ -43,26 +45,26 @@ bool SplitKey(const std::string& recorded, HKEY& root, std::string& key) {
 
 UninstallRegistration RegisterUninstallEntry(const SetupState& state, const std::string& folder) {
   const RootName& hive = IsNtFamily() ? kRoots[0] : kRoots[1];
-  const std::string key = std::string(kUninstallKeyPath) + "\\" +
-                          UninstallEntryName(state.m_szProductName, FolderMark(LongPath(folder)));
+  const std::string key = JoinPath(
+      kUninstallKeyPath, UninstallEntryName(state.m_szProductName, FolderMark(LongPath(folder))));
   UninstallRegistration registration;
-  registration.entryKey = std::string(hive.name) + "\\" + key;
+  registration.entryKey = JoinPath(hive.name, key);
   std::vector<std::string> created;
   registration.registered = RegistryCreateKey(hive.root, key.c_str(), created);
   for (const std::string& made : created) {
     // The entry itself is recorded as the entry.
-    if (made != key) registration.createdKeys.push_back(std::string(hive.name) + "\\" + made);
+    if (made != key) registration.createdKeys.push_back(JoinPath(hive.name, made));
   }
   if (!registration.registered) return registration;
 
-  const std::string uninstaller = "\"" + folder + "\\Uninst.exe\"";
+  const std::string uninstaller = "\"" + JoinPath(folder, kUninstallerCommand) + "\"";
   WriteText(hive.root, key, "DisplayName", state.m_szProductName);
   WriteText(hive.root, key, "DisplayVersion", VersionText());
   WriteText(hive.root, key, "Publisher", state.m_szCompanyName);
   WriteText(hive.root, key, "InstallLocation", folder);
   WriteText(hive.root, key, "UninstallString", uninstaller);
   WriteText(hive.root, key, "QuietUninstallString", uninstaller + " unattended");
-  WriteText(hive.root, key, "DisplayIcon", folder + "\\kq.exe");
+  WriteText(hive.root, key, "DisplayIcon", JoinPath(folder, kProductProgram));
   WriteNumber(hive.root, key, "NoModify", 1);
   WriteNumber(hive.root, key, "NoRepair", 1);
   return registration;
@@ -72,8 +74,8 @@ std::vector<InstalledEntry> InstalledEntries() {
   std::vector<InstalledEntry> entries;
   for (const RootName& hive : kRoots) {
     for (const std::string& name : RegistrySubkeys(hive.root, kUninstallKeyPath)) {
-      const std::string key = std::string(kUninstallKeyPath) + "\\" + name;
-      entries.push_back({std::string(hive.name) + "\\" + key,
+      const std::string key = JoinPath(kUninstallKeyPath, name);
+      entries.push_back({JoinPath(hive.name, key),
                          RegistryText(hive.root, key.c_str(), "DisplayName"),
                          RegistryText(hive.root, key.c_str(), "InstallLocation")});
     }

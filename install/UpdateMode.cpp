@@ -21,14 +21,14 @@ bool RunUpdateMode(SetupState& state, FileOps& files) {
   // The product that started the update needs time to end and release its
   // files.
   files.Wait(kStartDelayMs);
-  const bool joined = JoinPackage("kq", state, files) != JoinResult::kFailed;
+  const bool joined = JoinPackage(kProductPackage, state, files) != JoinResult::kFailed;
 
   StoreText(state.m_szProductIni, ini);
   const std::string last = ReadProfileValue("Kq", "HelpUpgrade", "153", state.m_szProductIni);
   state.m_nPackageVersion =
       ReadDecimal(reinterpret_cast<const uint8_t*>(last.c_str()), last.size());
 
-  const bool help = JoinPackage("ch", state, files) != JoinResult::kFailed;
+  const bool help = JoinPackage(kHelpPackage, state, files) != JoinResult::kFailed;
   if (state.m_nPackageVersion != 0) {
     WriteProfileValue("Kq", "HelpUpgrade", std::to_string(state.m_nPackageVersion).c_str(),
                       state.m_szProductIni);

@@ -12,9 +12,10 @@ std::vector<PieceProblem> Problems(const char* prefix, FileOps& files) {
 }  // namespace
 
 std::string CheckDistribution(FileOps& files) {
-  std::vector<PieceProblem> problems = Problems("kq", files);
+  std::vector<PieceProblem> problems = Problems(kProductPackage, files);
   // The help package is the one a distribution may leave out.
-  if (problems.empty() && files.Exists(PieceName("ch", 0))) problems = Problems("ch", files);
+  if (problems.empty() && files.Exists(PieceName(kHelpPackage, 0)))
+    problems = Problems(kHelpPackage, files);
   if (problems.empty()) return std::string();
   const PieceProblem& first = problems.front();
   // A piece that another program holds is there: fetching it again would

@@ -4,18 +4,9 @@
 #include <limits>
 
 #include "core/NameRules.h"
+#include "platform/Text.h"
 
 namespace {
-
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Upper(a[i]) != Upper(b[i])) return false;
-  }
-  return true;
-}
 
 bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
 
@@ -24,14 +15,20 @@ bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
 bool IsPieceOf(std::string_view name, std::string_view prefix) {
   constexpr std::string_view kExtension = ".cab";
   if (name.size() <= prefix.size() + kExtension.size()) return false;
-  if (!EqualNoCase(name.substr(0, prefix.size()), prefix)) return false;
-  if (!EqualNoCase(name.substr(name.size() - kExtension.size()), kExtension)) return false;
+  if (!SameTextIgnoringCase(name.substr(0, prefix.size()), prefix)) return false;
+  if (!SameTextIgnoringCase(name.substr(name.size() - kExtension.size()), kExtension)) return false;
   const std::string_view number =
       name.substr(prefix.size(), name.size() - prefix.size() - kExtension.size());
   for (char c : number) {
     if (!IsDigit(static_cast<uint8_t>(c))) return false;
   }
   return true;
+}
+
+bool IsPieceOfAny(std::string_view name, const std::vector<std::string>& prefixes) {
+  for (const std::string& prefix : prefixes)
+    if (IsPieceOf(name, prefix)) return true;
+  return false;
 }
 
 std::string PieceName(const std::string& prefix, int number) {
@@ -103,20 +100,10 @@ PieceShape SplitDataPiece(uint8_t* buffer, size_t size, PieceFields& piece) {
   return PieceShape::kOk;
 }
 
-const char* PlainNameProblem(std::string_view name) {
-  if (name.empty()) return "is empty";
-  if (name.find_first_of("/\\") != std::string_view::npos) {
-    return "has a folder part; the join creates no folders";
-  }
-  if (name.find(':') != std::string_view::npos) return "names a drive or a stream (\":\")";
-  if (const char* problem = FileNameProblem(name)) return problem;
-  return nullptr;
-}
-
 const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
   if (name.size() > kMaxNameLength) return "is longer than 39 characters";
   if (const char* problem = PlainNameProblem(name)) return problem;
-  if (EqualNoCase(name, kStagingFileName)) return "is the staging file \"temp.cab\"";
+  if (SameTextIgnoringCase(name, kStagingFileName)) return "is the staging file \"temp.cab\"";
   if (IsPieceOf(name, prefix)) return "is a piece of the package itself";
   return nullptr;
 }
@@ -124,7 +111,7 @@ const char* TargetNameProblem(std::string_view name, std::string_view prefix) {
 bool IsHtmlName(std::string_view name) {
   constexpr std::string_view kHtml = ".HTM";
   for (size_t i = 0; i + kHtml.size() <= name.size(); ++i) {
-    if (EqualNoCase(name.substr(i, kHtml.size()), kHtml)) return true;
+    if (SameTextIgnoringCase(name.substr(i, kHtml.size()), kHtml)) return true;
   }
   return false;
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 constexpr size_t kHeaderReadSize = 100;
 constexpr size_t kVersionFieldSize = 4;
@@ -24,10 +25,17 @@ constexpr size_t kMaxPieceSize = kPieceOverhead + kMaxChunkSize;
 constexpr int kMaxPackageVersion = 999;
 constexpr char kStagingFileName[] = "temp.cab";
 
+// The packages of a distribution: the product, whose header piece every
+// distribution has, and its help.
+constexpr char kProductPackage[] = "kq";
+constexpr char kHelpPackage[] = "ch";
+
 // "%s%d.cab": the name of piece `number` of the package `prefix`.
 std::string PieceName(const std::string& prefix, int number);
 // "<prefix><digits>.cab" in any case: a piece of the package `prefix`.
 bool IsPieceOf(std::string_view name, std::string_view prefix);
+// A piece of any of the packages `prefixes`.
+bool IsPieceOfAny(std::string_view name, const std::vector<std::string>& prefixes);
 
 // Decimal text within `size` bytes: leading white space, an optional sign,
 // digits up to the first non-digit; 0 without digits. Clamped to 32 bits.
@@ -69,11 +77,6 @@ enum class PieceShape { kOk, kTooShort, kNameWithoutEnd };
 // covers a zero-padded last word. The joiner, the start-up check and the
 // packer's verification all read pieces through this.
 PieceShape SplitDataPiece(uint8_t* buffer, size_t size, PieceFields& piece);
-// Why `name` cannot be one plain file or folder name in a folder, or nullptr
-// when it can: no folder part, no drive or stream, no character that a name
-// cannot hold, no trailing dot or blank (which Windows drops), no device
-// name such as "con.txt".
-const char* PlainNameProblem(std::string_view name);
 // Why `name` may not be a target of the package `prefix`, or nullptr when it
 // may: a plain file name of the folder being joined into (no folder part, no
 // drive, no device name such as "con.txt"), neither the staging file nor one

@@ -34,15 +34,6 @@ void DDX_Text(CDataExchange* dx, int id, CString& value) {
     SetWindowTextA(control, value.c_str());
 }
 
-void DDX_Check(CDataExchange* dx, int id, int& value) {
-  if (dx->m_bFailed) return;
-  HWND control = dx->PrepareCtrl(id);
-  if (dx->m_bSaveAndValidate)
-    value = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
-  else
-    SendMessageA(control, BM_SETCHECK, value, 0);
-}
-
 void DDX_CBString(CDataExchange* dx, int id, CString& value) {
   if (dx->m_bFailed) return;
   HWND control = dx->PrepareCtrl(id);

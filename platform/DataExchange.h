@@ -20,7 +20,6 @@ class CDataExchange {
 };
 
 void DDX_Text(CDataExchange* dx, int id, CString& value);
-void DDX_Check(CDataExchange* dx, int id, int& value);
 void DDX_CBString(CDataExchange* dx, int id, CString& value);
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
 // On loading, limits the last control to maxChars; on saving, refuses a

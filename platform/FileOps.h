@@ -47,6 +47,40 @@ class FileOps {
   bool Exists(const std::string& name) { return Size(name) >= 0; }
 };
 
+// Passes every operation on to another FileOps; a wrapper overrides only
+// what it changes, and a new operation is forwarded here once.
+class ForwardingFileOps : public FileOps {
+ public:
+  explicit ForwardingFileOps(FileOps& inner) : m_inner(inner) {}
+
+  int OpenRead(const std::string& name) override { return m_inner.OpenRead(name); }
+  int Create(const std::string& name) override { return m_inner.Create(name); }
+  long Read(int file, void* buffer, size_t size) override {
+    return m_inner.Read(file, buffer, size);
+  }
+  bool Write(int file, const void* data, size_t size) override {
+    return m_inner.Write(file, data, size);
+  }
+  void Close(int file) override { m_inner.Close(file); }
+  bool Flush(int file) override { return m_inner.Flush(file); }
+  bool Delete(const std::string& name) override { return m_inner.Delete(name); }
+  bool Replace(const std::string& from, const std::string& to) override {
+    return m_inner.Replace(from, to);
+  }
+  long long Size(const std::string& name) override { return m_inner.Size(name); }
+  std::vector<std::string> List(const std::string& folder) override { return m_inner.List(folder); }
+  void Wait(unsigned milliseconds) override { m_inner.Wait(milliseconds); }
+  bool SameFile(const std::string& a, const std::string& b) override {
+    return m_inner.SameFile(a, b);
+  }
+
+ protected:
+  FileOps& Inner() { return m_inner; }
+
+ private:
+  FileOps& m_inner;
+};
+
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadWholeFile(FileOps& files, const std::string& name, std::string& content);
 

@@ -1,7 +1,6 @@
 #include "platform/Folders.h"
 
 #include <direct.h>
-#include <cctype>
 #include <cstdio>
 #include <sys/stat.h>
 #include <vector>
@@ -103,8 +102,4 @@ std::string LongPath(const std::string& path) {
   char longer[MAX_PATH];
   const DWORD length = GetLongPathNameA(full.c_str(), longer, sizeof longer);
   return length > 0 && length < sizeof longer ? std::string(longer, length) : full;
-}
-
-bool HasDriveLetter(const char* path) {
-  return std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }

@@ -1,5 +1,5 @@
-// Current drive and folder, folder creation and the search for files by
-// pattern, as the installation needs them.
+// Current drive and folder, folder creation and removal, full and long
+// paths, and where the program lies, as the installation needs them.
 #pragma once
 
 #include <string>
@@ -54,6 +54,3 @@ class ProgramLocation {
 void SetProgramLocationForTesting(ProgramLocation* location);
 // True when the file can be opened for reading.
 bool CanOpenForReading(const char* path);
-
-// True when `path` begins with a drive letter and a colon.
-bool HasDriveLetter(const char* path);

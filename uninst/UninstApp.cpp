@@ -3,7 +3,9 @@
 #include <cstring>
 
 #include "core/NameRules.h"
+#include "core/PathReading.h"
 #include "core/SetupConfig.h"
+#include "core/WorkFolderFiles.h"
 #include "platform/CommandLine.h"
 #include "platform/FolderLock.h"
 #include "platform/Folders.h"
@@ -99,7 +101,8 @@ BOOL CUninstApp::InitInstance() {
   const std::string program = ProgramPath();
   const std::string folder = LongPath(ProgramFolder(program));
   const std::string ownName = program.substr(program.find_last_of('\\') + 1);
-  Uninstallation removal(folder, ownName, InstalledProductName(folder + "\\kq.ini"));
+  Uninstallation removal(folder, ownName,
+                         InstalledProductName(JoinPath(folder, kSettingsFileName)));
 
   // Every box is titled with the product's name.
   m_pszAppName = removal.ProductName();

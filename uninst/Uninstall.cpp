@@ -3,15 +3,18 @@
 #include <algorithm>
 
 #include "core/NameRules.h"
+#include "core/PathReading.h"
+#include "core/WorkFolderFiles.h"
 #include "install/InstallLog.h"
 #include "install/ProgramGroup.h"
-#include "install/RecordBounds.h"
 #include "install/UninstallEntry.h"
 #include "platform/FilesInUse.h"
 #include "platform/Folders.h"
 #include "platform/ShellLink.h"
 #include "platform/SystemVersion.h"
 #include "platform/Text.h"
+#include "uninst/RecordBounds.h"
+#include "uninst/RemovalText.h"
 #include "wizard/DialUpTuning.h"
 
 namespace {
@@ -59,7 +62,7 @@ Uninstallation::Uninstallation(const std::string& folder, const std::string& own
                                const std::string& brandedName)
     : m_strFolder(folder), m_strOwnName(ownName), m_strProduct(brandedName) {}
 
-std::string Uninstallation::RecordPath() const { return m_strFolder + "\\" + kInstallRecordName; }
+std::string Uninstallation::RecordPath() const { return JoinPath(m_strFolder, kInstallRecordName); }
 
 Uninstallation::Check Uninstallation::Prepare(std::string& message) {
   std::string damage;
@@ -111,7 +114,7 @@ std::string Uninstallation::LogPath() const {
 std::vector<std::string> Uninstallation::FilesInUse() const {
   std::vector<std::string> held;
   for (const std::string& name : m_record.Values(RecordKind::File)) {
-    const std::string path = m_strFolder + "\\" + name;
+    const std::string path = JoinPath(m_strFolder, name);
     if (!SameTextIgnoringCase(name, m_strOwnName) && FileInUse(path))
       held.push_back(path + " (" + Holders(path) + ")");
   }
@@ -121,7 +124,7 @@ std::vector<std::string> Uninstallation::FilesInUse() const {
 std::vector<std::string> Uninstallation::GroupFolders() const {
   std::vector<std::string> folders;
   for (const std::string& programs : StartMenuProgramsFolders())
-    folders.push_back(programs + "\\" + m_strProduct);
+    folders.push_back(JoinPath(programs, m_strProduct));
   return folders;
 }
 
@@ -130,7 +133,7 @@ std::string Uninstallation::OtherInstallation() const {
     if (entry.displayName != m_strProduct || entry.installLocation.empty() ||
         RealFileOps().SameFile(entry.installLocation, m_strFolder))
       continue;
-    if (RealFileOps().Exists(entry.installLocation + "\\" + kInstallRecordName))
+    if (RealFileOps().Exists(JoinPath(entry.installLocation, kInstallRecordName)))
       return entry.installLocation;
   }
   return std::string();
@@ -140,7 +143,7 @@ std::vector<std::string> Uninstallation::Remove(InstallLog& log) {
   InstallRecord remaining = m_record;
   Outcomes outcomes(remaining, log);
   // As "No optimization" does it, and only where this installation tuned.
-  const std::string settings = m_strFolder + "\\kq.ini";
+  const std::string settings = JoinPath(m_strFolder, kSettingsFileName);
   if (!IsNtFamily() && HasTuningBackup(settings.c_str()) && IsDialUpTuned()) {
     RestoreTuning(settings.c_str());
     log.Line("dial-up optimisation undone from the values kept in kq.ini");
@@ -160,7 +163,7 @@ std::vector<std::string> Uninstallation::Remove(InstallLog& log) {
       else
         outcomes.Note(Removal::Kept, line, line.value, usedBy);
     } else if (line.kind == RecordKind::File && !SameTextIgnoringCase(line.value, m_strOwnName)) {
-      const std::string path = m_strFolder + "\\" + line.value;
+      const std::string path = JoinPath(m_strFolder, line.value);
       const Removal removal = RemoveFile(path);
       outcomes.Note(removal, line, path,
                     removal == Removal::Failed && FileInUse(path) ? Holders(path) : "");

@@ -98,25 +98,16 @@ LRESULT CCIntern::OnWizardBack() {
 }
 
 LRESULT CCIntern::OnWizardNext() {
-  const bool haveUser = !GetDlgItemText(IDC_RAS_USER).empty();
-  const bool havePhone = !GetDlgItemText(IDC_RAS_PHONE).empty();
-  const bool havePassword = !GetDlgItemText(IDC_RAS_PASSWORD).empty();
-  const bool haveProxy = !GetDlgItemText(IDC_PROXY).empty();
-
+  const ConnectionTexts texts = {GetDlgItemText(IDC_RAS_USER), GetDlgItemText(IDC_RAS_PASSWORD),
+                                 GetDlgItemText(IDC_RAS_PHONE), GetDlgItemText(IDC_PROXY)};
   m_bLeavingForward = true;
-  m_bAllowLeave = 0;
-  if (IsChecked(m_chkDialUp)) {
-    m_bUseDialUp = 1;
-    if (haveUser && havePhone && havePassword)
-      m_bAllowLeave = 1;
-    else
-      AfxMessageBox(kMissingDialUpFields);
-  } else {
-    m_bUseDialUp = 0;
-    m_bAllowLeave = 1;
-  }
-  if (IsChecked(m_chkProxy) && !haveProxy) {
-    AfxMessageBox(kMissingProxyAddress);
+  m_bUseDialUp = IsChecked(m_chkDialUp);
+  // One message for each ticked way that lacks a text.
+  m_bAllowLeave = 1;
+  for (const ConnectionField lacking : {FirstMissingField(m_bUseDialUp, false, texts),
+                                        FirstMissingField(false, IsChecked(m_chkProxy), texts)}) {
+    if (lacking == ConnectionField::None) continue;
+    AfxMessageBox(MissingFieldMessage(lacking));
     m_bAllowLeave = 0;
   }
   m_bUseAol = IsChecked(m_chkAol);

@@ -1,5 +1,20 @@
 #include "wizard/ConnectionModes.h"
 
+ConnectionField FirstMissingField(bool dialUpTicked, bool proxyTicked,
+                                  const ConnectionTexts& texts) {
+  if (dialUpTicked) {
+    if (texts.rasUser.empty()) return ConnectionField::RasUser;
+    if (texts.rasPassword.empty()) return ConnectionField::RasPassword;
+    if (texts.rasPhone.empty()) return ConnectionField::RasPhone;
+  }
+  if (proxyTicked && texts.proxy.empty()) return ConnectionField::Proxy;
+  return ConnectionField::None;
+}
+
+const char* MissingFieldMessage(ConnectionField field) {
+  return field == ConnectionField::Proxy ? kMissingProxyAddress : kMissingDialUpFields;
+}
+
 ConnectionView ViewOfMode(ConnectionMode mode) {
   return {mode == ConnectionMode::DialUp, mode == ConnectionMode::Proxy,
           mode == ConnectionMode::Aol,    mode == ConnectionMode::Lan,

@@ -3,6 +3,8 @@
 // which way a click on a box leads to.
 #pragma once
 
+#include <string>
+
 enum class ConnectionMode { DialUp, Proxy, Aol, Lan };
 
 // The dial-up user name, password and phone number hold at most this many
@@ -14,6 +16,27 @@ constexpr int kMaxDialUpText = 15;
 constexpr char kMissingDialUpFields[] =
     "Missing Mandatory fields: User Name,Password, Phone Number";
 constexpr char kMissingProxyAddress[] = "Missing Mandatory field: Proxy address";
+
+// A text that a way to the Internet needs; None where none is missing.
+enum class ConnectionField { None, RasUser, RasPassword, RasPhone, Proxy };
+
+// The texts of the connection page, however they were given.
+struct ConnectionTexts {
+  std::string rasUser;
+  std::string rasPassword;
+  std::string rasPhone;
+  std::string proxy;
+};
+
+// The first text that the ticked ways need and lack, in the order Next
+// checks them: Dial-up needs the user name, password and phone number,
+// Proxy its address. The page asks it for each ticked way, which gets one
+// message; the unattended answers ask it for both and refuse that key.
+ConnectionField FirstMissingField(bool dialUpTicked, bool proxyTicked,
+                                  const ConnectionTexts& texts);
+// What Next says when `field` is missing: one message for the dial-up
+// texts, one for the proxy address.
+const char* MissingFieldMessage(ConnectionField field);
 
 struct ConnectionView {
   bool dialUpChecked;

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "core/FolderPath.h"
+#include "core/PathReading.h"
 #include "core/SetupConfig.h"
 #include "core/SetupState.h"
+#include "core/WorkFolderFiles.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
 #include "wizard/RegistryBackup.h"
@@ -166,7 +168,7 @@ void Tune() {
 // The settings file of `folder`, its folders created; false when the path
 // does not fit.
 bool PrepareSettingsFile(const std::string& folder, char (&path)[kTextSize]) {
-  const std::string file = folder + "\\kq.ini";
+  const std::string file = JoinPath(folder, kSettingsFileName);
   if (file.size() >= static_cast<size_t>(kTextSize)) return false;
   StoreText(path, file);
   CreateFolderPath(path);

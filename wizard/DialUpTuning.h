@@ -29,5 +29,5 @@ bool OptimizeDialUp(const std::string& folder, const TuningMessage& tell);
 bool UndoDialUpTuning(const std::string& folder);
 // The same from a settings file's path.
 void RestoreTuning(const char* settingsFile);
-// True when `settingsFile` holds a backup that BackUpAndTune made.
+// True when `settingsFile` holds a backup that OptimizeDialUp made.
 bool HasTuningBackup(const char* settingsFile);

@@ -1,8 +1,7 @@
 #include "wizard/FolderRules.h"
 
-#include <cctype>
-
-#include "package/PieceFormat.h"
+#include "core/NameRules.h"
+#include "core/PathReading.h"
 
 bool FolderOfChosenFile(const std::string& path, std::string& folder) {
   const size_t backslash = path.rfind('\\');
@@ -15,10 +14,6 @@ bool FolderOfChosenFile(const std::string& path, std::string& folder) {
   folder = path.substr(0, colon) + ":\\kq";
   return true;
 }
-
-namespace {
-bool HasDrive(const std::string& path) { return path.size() >= 2 && path[1] == ':'; }
-}  // namespace
 
 std::string NormalizedFolder(const std::string& text) {
   std::string folder = text;
@@ -34,7 +29,7 @@ std::string FolderTooLongMessage() {
 
 std::vector<std::string> FolderLevels(const std::string& folder) {
   std::vector<std::string> levels;
-  const size_t first = HasDrive(folder) ? 2 : 0;
+  const size_t first = HasDriveLetter(folder) ? 2 : 0;
   for (size_t end = folder.find('\\', first + 1);; end = folder.find('\\', end + 1)) {
     const std::string level = folder.substr(0, end);
     if (level.size() > first && level.back() != '\\') levels.push_back(level);
@@ -43,48 +38,29 @@ std::vector<std::string> FolderLevels(const std::string& folder) {
   return levels;
 }
 
-bool ResolveAnswerFolder(const std::string& text, std::string& folder, std::string& problem) {
+std::string ResolveAnswerFolder(const std::string& text, std::string& folder) {
   std::string path = text;
   for (char& c : path)
     if (c == '/') c = '\\';
-  const bool drive =
-      path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
-  if (path.compare(0, 2, "\\\\") == 0) {
-    problem = text + " is a network path; the working folder must be on a drive, such as c:\\kq";
-    return false;
+  const PathRoot root = ReadRoot(path);
+  switch (root.start) {
+    case PathStart::Drive:
+      break;
+    case PathStart::Network:
+      return text + " is a network path; the working folder must be on a drive, such as c:\\kq";
+    case PathStart::DriveRelative:
+      return text + " is relative to the current folder of drive " + path.substr(0, 2) +
+             "; give the whole path, such as " + JoinPath(path.substr(0, 2), path.substr(2));
+    case PathStart::Relative:
+      return (text.empty() ? "the answer is empty" : text + " has no drive") +
+             "; give the whole path, such as c:\\kq";
   }
-  if (drive && (path.size() == 2 || path[2] != '\\')) {
-    problem = text + " is relative to the current folder of drive " + path.substr(0, 2) +
-              "; give the whole path, such as " + path.substr(0, 2) + "\\" + path.substr(2);
-    return false;
-  }
-  if (!drive) {
-    problem = (text.empty() ? "the answer is empty" : text + " has no drive") +
-              "; give the whole path, such as c:\\kq";
-    return false;
-  }
-  std::vector<std::string> parts;
-  for (size_t start = 3; start <= path.size();) {
-    size_t end = path.find('\\', start);
-    if (end == std::string::npos) end = path.size();
-    const std::string part = path.substr(start, end - start);
-    start = end + 1;
-    if (part.empty() || part == ".") continue;
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-      continue;
-    }
-    if (const char* why = PlainNameProblem(part)) {
-      problem = "the folder name \"" + part + "\" " + why;
-      return false;
-    }
-    parts.push_back(part);
-  }
-  folder = path.substr(0, 2);
-  for (const std::string& part : parts) folder += "\\" + part;
-  if (folder.size() > kMaxFolderLength) {
-    problem = FolderTooLongMessage();
-    return false;
-  }
-  return true;
+  // As typed into the page: ".." at the root stays there, and every name
+  // is one that a folder can have, trailing dots included.
+  constexpr NamePolicy kAsTyped{false, false, PlainNameProblem};
+  std::vector<std::string> names;
+  if (const std::string why = ReadNames(path, root.namesBegin, kAsTyped, names); !why.empty())
+    return "the folder name " + why;
+  folder = JoinNames(root.text, names);
+  return folder.size() > kMaxFolderLength ? FolderTooLongMessage() : std::string();
 }

@@ -51,8 +51,9 @@ std::string NormalizedFolder(const std::string& text);
 // "c:\inst\y"). Only a whole path from a drive's root can be resolved so:
 // a relative path, a network path and a drive-relative "c:ovistra" are
 // refused, as are parts that no folder name can be and a result longer than
-// kMaxFolderLength. False with the reason in `problem`.
-bool ResolveAnswerFolder(const std::string& text, std::string& folder, std::string& problem);
+// kMaxFolderLength. Returns why it is refused, empty when `folder` holds
+// the resolved path.
+std::string ResolveAnswerFolder(const std::string& text, std::string& folder);
 
 // The folders a path names, outer ones first: "c:\\a\\b" gives "c:\\a" and
 // "c:\\a\\b"; a drive alone names none.

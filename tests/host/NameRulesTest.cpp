@@ -1,19 +1,37 @@
 // The rule for OEM product names, which become the program group's folder
 // and the key of the installed programs' entry: every way a name can fail
 // to be a folder name is refused, with why; unusual but sound names pass.
+// The rule for a plain name, which the joiner asks of its targets and the
+// working folder answer of its folder names.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/NameRules.h"
+#include "package/PieceFormat.h"
+#include "wizard/FolderRules.h"
 
 namespace {
 
+struct Refusal {
+  std::string name;
+  const char* why;
+};
+
+// Each name refused by `rule`, with words that hold its `why`.
+void ExpectRefusedWithWhy(const char* (*rule)(std::string_view),
+                          const std::vector<Refusal>& cases) {
+  for (const Refusal& c : cases) {
+    const char* problem = rule(c.name);
+    ASSERT_NE(nullptr, problem) << '"' << c.name << '"';
+    EXPECT_NE(std::string::npos, std::string(problem).find(c.why))
+        << '"' << c.name << "\": " << problem;
+  }
+}
+
 TEST(OemNameRule, NamesThatCannotBeFolderNamesAreRefusedWithWhy) {
-  const struct {
-    std::string name;
-    const char* why;
-  } cases[] = {
+  const std::vector<Refusal> cases = {
       {"", "blank"},
       {"   ", "blank"},
       {"\t", "blank"},
@@ -42,12 +60,7 @@ TEST(OemNameRule, NamesThatCannotBeFolderNamesAreRefusedWithWhy) {
       {std::string(250, 'L'), "longer than 80"},
       {std::string(81, 'L'), "longer than 80"},
   };
-  for (const auto& c : cases) {
-    const char* problem = OemNameProblem(c.name);
-    ASSERT_NE(nullptr, problem) << '"' << c.name << '"';
-    EXPECT_NE(std::string::npos, std::string(problem).find(c.why))
-        << '"' << c.name << "\": " << problem;
-  }
+  ExpectRefusedWithWhy(OemNameProblem, cases);
 }
 
 TEST(OemNameRule, UnusualButSoundNamesPass) {
@@ -77,6 +90,37 @@ TEST(OemNameRule, TheLongestNameKeepsTheUninstallersShortcutWithinAPath) {
                                "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs";
   const std::string name(kMaxOemNameLength, 'n');
   EXPECT_EQ(259u, (programs + "\\" + name + "\\Uninstall " + name + ".lnk").size());
+}
+
+TEST(PlainNameRule, TheJoinerAndTheWorkingFolderAnswerRefuseWhatCannotStandAloneInAFolder) {
+  const std::vector<Refusal> cases = {
+      {"", "empty"},
+      {"sub\\kq.exe", "folder part"},
+      {"sub/kq.exe", "folder part"},
+      {"c:kq.exe", "drive or a stream"},
+      {"kq.exe:hidden", "drive or a stream"},
+      {"kq?.exe", "character"},
+      {"kq.exe.", "ends in a dot"},
+      {"kq.exe ", "ends in a dot or a blank"},
+      {"..", "ends in a dot"},
+      {"aux.htm", "device name"},
+  };
+  ExpectRefusedWithWhy(PlainNameProblem, cases);
+  for (const Refusal& c : cases) {
+    EXPECT_NE(nullptr, TargetNameProblem(c.name, "kq")) << '"' << c.name << '"';
+    // A folder answer reads the separators and the dot parts itself.
+    const bool part =
+        c.name.find_first_of("\\/") == std::string::npos && !c.name.empty() && c.name != "..";
+    std::string folder;
+    EXPECT_EQ(part, !ResolveAnswerFolder("c:\\kq\\" + c.name, folder).empty())
+        << '"' << c.name << '"';
+  }
+  for (const std::string name : {"kq.exe", "Quelmar Ovistra", ".profile", "COM10"}) {
+    EXPECT_EQ(nullptr, PlainNameProblem(name)) << '"' << name << '"';
+    EXPECT_EQ(nullptr, TargetNameProblem(name, "kq")) << '"' << name << '"';
+    std::string folder;
+    EXPECT_EQ("", ResolveAnswerFolder("c:\\kq\\" + name, folder)) << '"' << name << '"';
+  }
 }
 
 }  // namespace

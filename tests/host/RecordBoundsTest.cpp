@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "install/RecordBounds.h"
+#include "uninst/RecordBounds.h"
 
 namespace {
 

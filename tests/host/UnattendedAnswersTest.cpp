@@ -28,7 +28,8 @@ std::vector<std::string> KeysOf(const Answers& answers) {
 }
 
 bool ReadAnswers(const Answers& answers, UnattendedAnswers& read, AnswerProblem& problem) {
-  return ReadUnattendedAnswers(ReaderOf(answers), KeysOf(answers), read, problem);
+  problem = ReadUnattendedAnswers(ReaderOf(answers), KeysOf(answers), read);
+  return problem.message.empty();
 }
 
 const Answers kDialUp = {{"Licence", "Accept"},    {"Connection", "DialUp"},

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/SetupApp.h"
@@ -21,33 +22,17 @@
 namespace {
 
 // The disk of one folder, with waits recorded instead of slept.
-class NoWaitFolder : public FileOps {
+class NoWaitFolder : public ForwardingFileOps {
  public:
-  explicit NoWaitFolder(const std::string& folder) : m_disk(FolderFileOps(folder)) {}
-  int OpenRead(const std::string& name) override { return m_disk->OpenRead(name); }
-  int Create(const std::string& name) override { return m_disk->Create(name); }
-  long Read(int file, void* buffer, size_t size) override {
-    return m_disk->Read(file, buffer, size);
-  }
-  bool Write(int file, const void* data, size_t size) override {
-    return m_disk->Write(file, data, size);
-  }
-  void Close(int file) override { m_disk->Close(file); }
-  bool Flush(int file) override { return m_disk->Flush(file); }
-  bool Delete(const std::string& name) override { return m_disk->Delete(name); }
-  bool Replace(const std::string& from, const std::string& to) override {
-    return m_disk->Replace(from, to);
-  }
-  long long Size(const std::string& name) override { return m_disk->Size(name); }
-  std::vector<std::string> List(const std::string& folder) override { return m_disk->List(folder); }
+  explicit NoWaitFolder(const std::string& folder) : NoWaitFolder(FolderFileOps(folder)) {}
   void Wait(unsigned milliseconds) override { waits.push_back(milliseconds); }
-  bool SameFile(const std::string& a, const std::string& b) override {
-    return m_disk->SameFile(a, b);
-  }
 
   std::vector<unsigned> waits;
 
  private:
+  explicit NoWaitFolder(std::unique_ptr<FileOps> disk)
+      : ForwardingFileOps(*disk), m_disk(std::move(disk)) {}
+
   std::unique_ptr<FileOps> m_disk;
 };
 

@@ -1,4 +1,4 @@
-#include "install/Removal.h"
+#include "uninst/RemovalText.h"
 
 std::string RemovalText(Removal removal, const std::string& what, const std::string& why) {
   switch (removal) {

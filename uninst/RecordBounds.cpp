@@ -1,9 +1,10 @@
-#include "install/RecordBounds.h"
+#include "uninst/RecordBounds.h"
 
 #include <cstdint>
 #include <cstring>
 
 #include "core/NameRules.h"
+#include "core/PathReading.h"
 #include "install/EntryName.h"
 #include "platform/Text.h"
 
@@ -24,62 +25,34 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& start) {
 
 // True when `path` is `folder` or lies below it.
 bool Within(const std::string& path, const std::string& folder) {
-  if (folder.empty()) return false;
-  return SameTextIgnoringCase(path, folder) ||
-         (path.size() > folder.size() && path[folder.size()] == '\\' &&
-          StartsWithIgnoringCase(path, folder));
+  return (!folder.empty() && SameTextIgnoringCase(path, folder)) || IsInsideFolder(path, folder);
 }
 
-// The root of `text` ("C:" or "\\server\share") and where the names begin;
-// false for anything else: a relative path, a drive's current folder, the
-// device namespace.
-bool SplitRoot(const std::string& text, std::string& root, size_t& rest) {
-  const bool letter = text.size() >= 3 && ((text[0] | 0x20) >= 'a' && (text[0] | 0x20) <= 'z');
-  if (letter && text[1] == ':' && text[2] == '\\') {
-    root = text.substr(0, 2);
-    rest = 3;
-    return true;
-  }
-  if (text.compare(0, 2, "\\\\") != 0) return false;
-  const size_t server = text.find('\\', 2);
-  if (server == std::string::npos || server == 2 || text.compare(2, server - 2, ".") == 0)
-    return false;
-  const size_t share = text.find('\\', server + 1);
-  if (share == server + 1) return false;
-  root = text.substr(0, share);
-  rest = share == std::string::npos ? text.size() : share + 1;
-  return root.find(':') == std::string::npos;
+// A name the uninstaller may reach as the system opens it: something is
+// left once the dots and blanks behind it are dropped, and it names
+// neither a stream nor a device.
+const char* ReachableNameProblem(std::string_view name) {
+  if (name.empty()) return "is only dots and blanks";
+  if (name.find(':') != std::string_view::npos) return "names a stream";
+  if (IsDeviceName(name)) return "is a device name";
+  return nullptr;
 }
 
 // `path` with either slash as one backslash, "." parts gone and ".." parts
 // taken back, and the dots and blanks that Windows drops behind a name
-// dropped. False when it is not absolute, or names a stream or a device.
+// dropped. False when it is not absolute from a drive's root or a share,
+// goes above its root, or names a stream or a device.
 bool Normalise(std::string path, NormalPath& normal) {
   for (char& c : path) {
     if (c == '/') c = '\\';
     if (static_cast<uint8_t>(c) < ' ' || std::strchr("*?\"<>|", c)) return false;
   }
-  std::string root;
-  size_t start = 0;
-  if (!SplitRoot(path, root, start)) return false;
+  const PathRoot root = ReadRoot(path);
+  if (root.text.empty()) return false;
+  constexpr NamePolicy kAsOpened{true, true, ReachableNameProblem};
   std::vector<std::string> names;
-  while (start < path.size()) {
-    size_t end = path.find('\\', start);
-    if (end == std::string::npos) end = path.size();
-    std::string name = path.substr(start, end - start);
-    start = end + 1;
-    if (name.empty() || name == ".") continue;
-    if (name == "..") {
-      if (names.empty()) return false;
-      names.pop_back();
-      continue;
-    }
-    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
-    if (name.empty() || name.find(':') != std::string::npos || IsDeviceName(name)) return false;
-    names.push_back(name);
-  }
-  normal.text = root;
-  for (const std::string& name : names) normal.text += "\\" + name;
+  if (!ReadNames(path, root.namesBegin, kAsOpened, names).empty()) return false;
+  normal.text = JoinNames(root.text, names);
   normal.names = names.size();
   return true;
 }
