@@ -28,12 +28,16 @@ standin install 'exit 0'
 # A fresh machine: the loader that starts arrives with the installation.
 standin installs-loader "cp \"$work/starts\" \"$work/arriving\""
 
+# The probe's switches and answers, which no case takes from the caller's
+# environment (a run with SETUP_WINE32_QEMU=1 starts this test too).
+clean=(-u SETUP_WINE_FLAVOURS -u SETUP_WINE32_ROAD -u SETUP_WINE64_ONLY -u SETUP_WINE32_QEMU
+  -u SETUP_I386_EMULATED)
+
 # Sources the probe in a clean shell; prints the flavours, the single run's
 # flavour, the road, the build folder of each flavour and the probe's line.
 run_probe() {
   rm -f "$work/calls"
-  env -u SETUP_WINE_FLAVOURS -u SETUP_WINE32_ROAD -u SETUP_WINE64_ONLY -u SETUP_WINE32_QEMU \
-    -u SETUP_I386_EMULATED SETUP_INSTALL_DEPS="$work/install" \
+  env "${clean[@]}" SETUP_INSTALL_DEPS="$work/install" \
     SETUP_WINE32_EMULATOR="$work/closed-emulator" "$@" bash -c '
     set -euo pipefail
     build=/b
@@ -96,8 +100,7 @@ expect fresh "$out" '^flavours=win64 win32 single=win32 road=native '
 # A script started by one that has probed takes the answer and stays quiet:
 # no second installation, no second probe.
 rm -f "$work/calls"
-out=$(env -u SETUP_WINE_FLAVOURS -u SETUP_WINE32_ROAD -u SETUP_WINE64_ONLY -u SETUP_I386_EMULATED \
-  SETUP_INSTALL_DEPS="$work/install" SETUP_WINE32_LOADER="$work/starts" bash -c '
+out=$(env "${clean[@]}" SETUP_INSTALL_DEPS="$work/install" SETUP_WINE32_LOADER="$work/starts" bash -c '
   build=/b; source "$0" 2>/dev/null
   bash -c "build=/b; source \"\$0\"; echo nested=\${wine_flavours[*]} \$wine32_road" "$0" 2>&1' "$probe")
 expect nested "$out" '^nested=win64 win32 native$'
@@ -110,7 +113,7 @@ expect nested "$out" '^nested=win64 win32 native$'
 # commands run as they are.
 out=$(run_probe SETUP_WINE32_LOADER="$work/emulated-only" SETUP_WINE32_EMULATOR="$work/emulator" 2>&1)
 rm -f "$work/calls"
-out=$(env -u SETUP_I386_EMULATED SETUP_WINE_FLAVOURS="win64 win32" SETUP_WINE32_ROAD=qemu \
+out=$(env "${clean[@]}" SETUP_WINE_FLAVOURS="win64 win32" SETUP_WINE32_ROAD=qemu \
   SETUP_WINE32_EMULATOR="$work/emulator" bash -c '
   build=/b; source "$0"
   flavour_run win32 sh -c "echo win32 under=\${UNDER_EMULATOR:-0}"
@@ -118,7 +121,7 @@ out=$(env -u SETUP_I386_EMULATED SETUP_WINE_FLAVOURS="win64 win32" SETUP_WINE32_
 expect road "$out" '^win32 under=1$'
 expect road "$out" '^win64 under=0$'
 rm -f "$work/calls"
-out=$(env SETUP_I386_EMULATED=1 SETUP_WINE_FLAVOURS=win64 SETUP_INSTALL_DEPS="$work/install" \
+out=$(env "${clean[@]}" SETUP_I386_EMULATED=1 SETUP_WINE_FLAVOURS=win64 SETUP_INSTALL_DEPS="$work/install" \
   SETUP_WINE32_LOADER="$work/starts" SETUP_WINE32_EMULATOR="$work/emulator" bash -c '
   build=/b; source "$0"
   echo "inside=${wine_flavours[*]} $wine32_road"
