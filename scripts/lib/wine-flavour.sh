@@ -27,6 +27,7 @@
 # road, scripts/emulated-i386.sh by default).
 
 wine_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+wine32_emulator=${SETUP_WINE32_EMULATOR:-$wine_scripts/emulated-i386.sh}
 
 flavour_build() {
   case $1 in
@@ -44,7 +45,7 @@ flavour_run() {
   local flavour=$1
   shift
   if flavour_on_emulator "$flavour"; then
-    "${SETUP_WINE32_EMULATOR:-$wine_scripts/emulated-i386.sh}" "$@"
+    "$wine32_emulator" "$@"
   else
     "$@"
   fi
@@ -54,7 +55,7 @@ flavour_road() {
   local flavour=$1
   shift
   if flavour_on_emulator "$flavour"; then
-    exec "${SETUP_WINE32_EMULATOR:-$wine_scripts/emulated-i386.sh}" "$@"
+    exec "$wine32_emulator" "$@"
   fi
 }
 
@@ -90,8 +91,7 @@ elif [ -z "${SETUP_WINE_FLAVOURS:-}" ]; then
         probe_output=$(last_words "$wine32_loader" "$probe_output")
         wine_reason="the kernel cannot start Wine's 32-bit loader: $wine32_loader ended with $probe_status${probe_output:+ ($probe_output)}"
       fi
-      if probe_output=$("${SETUP_WINE32_EMULATOR:-$wine_scripts/emulated-i386.sh}" \
-        "$wine32_loader" --version 2>&1 </dev/null); then
+      if probe_output=$("$wine32_emulator" "$wine32_loader" --version 2>&1 </dev/null); then
         SETUP_WINE_FLAVOURS="win64 win32"
         SETUP_WINE32_ROAD=qemu
       else

@@ -179,19 +179,14 @@ class RemovalFixture : public testing::Test {
            GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES;
   }
 
-  // The prefix as the removal leaves it: read once the removal copy, the
-  // last to change it, has ended (at once where the uninstaller handed over
-  // to none).
-  static Snapshot WaitForState() {
-    EXPECT_TRUE(WaitFor(RemovalCopyEnded, kRemovalCopyBoundMs))
-        << "the removal copy still runs after " << kRemovalCopyBoundMs << " ms";
-    return PrefixState();
-  }
-
   // Expects the prefix to become `before` but for `kept`.
   static void ExpectMachineAsBeforeBut(const Snapshot& before,
                                        const std::vector<std::string>& kept) {
-    const Snapshot after = WaitForState();
+    // Read once the removal copy, the last to change the machine, has ended
+    // (at once where the uninstaller handed over to none).
+    EXPECT_TRUE(WaitFor(RemovalCopyEnded, kRemovalCopyBoundMs))
+        << "the removal copy still runs after " << kRemovalCopyBoundMs << " ms";
+    const Snapshot after = PrefixState();
     EXPECT_EQ(std::vector<std::string>{}, Minus(before, after)) << "nothing that was there went";
     EXPECT_EQ(kept, Minus(after, before));
   }
